@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Text files and serial input carry one byte per character in the Windows-1252 code page,
+// the one-byte code page such files are written in. The five bytes that code page leaves
+// unassigned map to the control character of the same value, so every byte has exactly one
+// character and the round trip bytes -> text -> bytes is exact.
+namespace codepage {
+
+QChar toChar(unsigned char byte);
+QString toText(const QByteArray& bytes);
+
+// The byte of a character; false when the code page has none for it.
+bool toByte(QChar ch, char* byte);
+
+// Encodes text; returns false (and the first character without a byte in *unmapped) when
+// the text cannot be stored one byte per character.
+bool toBytes(const QString& text, QByteArray* bytes, QChar* unmapped = nullptr);
+
+}  // namespace codepage

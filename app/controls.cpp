@@ -1,0 +1,61 @@
+#include "app/controls.h"
+
+#include <QLineEdit>
+
+QColor toQColor(ColorValue value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{
+    // A window without default or cancel button: Enter and Esc press nothing by themselves.
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+void CommandButton::SetBackColor(ColorValue value)
+{
+    m_backColor = value;
+    // A style sheet with a border of its own is the one way every Qt style paints the colour.
+    const QString color = toQColor(value).name();
+    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040;"
+                                 " border-radius: 2px; padding: 1px; }"
+                                 "QPushButton:pressed { border: 2px inset #404040; }"
+                                 "QPushButton:focus { border: 1px dotted #000000; }")
+                      .arg(color));
+}
+
+Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent)
+{
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::SetBackColor(ColorValue value)
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, toQColor(value));
+    setPalette(colors);
+    setAutoFillBackground(true);
+}
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_textTyped = true; });
+    connect(this, qOverload<int>(&QComboBox::activated), this, [this] { m_textTyped = false; });
+}
+
+void ComboBox::Clear()
+{
+    clear();
+    clearEditText();
+    m_textTyped = false;
+}
+
+void ComboBox::SetListIndex(int index)
+{
+    setCurrentIndex(index);
+    m_textTyped = false;
+}

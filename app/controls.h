@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QColor>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+// Colour values as the window's logic holds them: red + 256 * green + 65536 * blue.
+using ColorValue = int;
+constexpr ColorValue rgbValue(int red, int green, int blue)
+{
+    return red + 256 * green + 65536 * blue;
+}
+QColor toQColor(ColorValue value);
+
+// A command button drawn in its own background colour under every style.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
+
+    void SetCaption(const QString& caption) { setText(caption); }
+    ColorValue BackColor() const { return m_backColor; }
+    void SetBackColor(ColorValue value);
+
+private:
+    ColorValue m_backColor = -1;  // -1: the style's own colours
+};
+
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(const QString& caption, QWidget* parent = nullptr);
+
+    void SetCaption(const QString& caption) { setText(caption); }
+    void SetBackColor(ColorValue value);
+};
+
+// The port chooser: a drop-down list with an editable text field. Typing into the field
+// leaves no entry selected, so ListIndex is -1 until an entry is chosen again.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget* parent = nullptr);
+
+    void Clear();
+    void AddItem(const QString& text) { addItem(text); }
+    int ListCount() const { return count(); }
+    QString List(int index) const { return itemText(index); }
+    int ListIndex() const { return m_textTyped ? -1 : currentIndex(); }
+    void SetListIndex(int index);
+
+private:
+    bool m_textTyped = false;
+};
+
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    using QCheckBox::QCheckBox;
+
+    // 0 when clear, 1 when ticked.
+    int Value() const { return isChecked() ? 1 : 0; }
+};

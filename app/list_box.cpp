@@ -1,0 +1,224 @@
+#include "app/list_box.h"
+
+#include "app/code_page.h"
+
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+
+namespace {
+
+// Stands for a character that has no byte; callers only store text of the code page.
+constexpr char kSubstitute = 0x1A;
+
+QByteArray toLine(const QString& text)
+{
+    QByteArray bytes;
+    if (!codepage::toBytes(text, &bytes)) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (!codepage::toByte(text[i], bytes.data() + i))
+                bytes[i] = kSubstitute;
+        }
+    }
+    return bytes;
+}
+
+}  // namespace
+
+int ListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant ListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return codepage::toText(line(index.row()));
+    return {};
+}
+
+void ListModel::append(QByteArray line)
+{
+    const int row = count();
+    beginInsertRows({}, row, row);
+    m_lines.push_back(std::move(line));
+    endInsertRows();
+}
+
+void ListModel::replace(int row, QByteArray line)
+{
+    m_lines[static_cast<std::size_t>(row)] = std::move(line);
+    const QModelIndex changed = index(row);
+    emit dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+void ListModel::remove(int row)
+{
+    beginRemoveRows({}, row, row);
+    m_lines.erase(m_lines.begin() + row);
+    endRemoveRows();
+}
+
+void ListModel::clear()
+{
+    beginResetModel();
+    m_lines.clear();
+    m_lines.shrink_to_fit();
+    endResetModel();
+}
+
+ListBox::ListBox(SelectionKind kind, QWidget* parent)
+    : QListView(parent), m_kind(kind), m_model(this)
+{
+    setModel(&m_model);
+    setUniformItemSizes(true);
+    setSelectionMode(kind == SelectionKind::Simple ? QAbstractItemView::MultiSelection
+                                                   : QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { onCurrentChanged(current); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { onSelectionChanged(); });
+}
+
+void ListBox::AddItem(const QString& text)
+{
+    m_changingView = true;
+    m_model.append(toLine(text));
+    m_changingView = false;
+}
+
+void ListBox::RemoveItem(int index)
+{
+    if (index < 0 || index >= ListCount())
+        return;
+    m_changingView = true;
+    m_model.remove(index);
+    m_changingView = false;
+    if (m_listIndex == index)
+        m_listIndex = -1;
+    else if (m_listIndex > index)
+        --m_listIndex;
+    countSelected();
+    scheduleViewSync();
+}
+
+void ListBox::Clear()
+{
+    m_changingView = true;
+    m_model.clear();
+    m_changingView = false;
+    m_listIndex = -1;
+    countSelected();
+    scheduleViewSync();
+}
+
+int ListBox::ListCount() const
+{
+    return m_model.count();
+}
+
+QString ListBox::List(int index) const
+{
+    if (index < 0 || index >= ListCount())
+        return {};
+    return codepage::toText(m_model.line(index));
+}
+
+void ListBox::SetList(int index, const QString& text)
+{
+    if (index < 0 || index >= ListCount())
+        return;
+    m_model.replace(index, toLine(text));
+}
+
+int ListBox::ListIndex() const
+{
+    return m_listIndex;
+}
+
+void ListBox::SetListIndex(int index)
+{
+    m_listIndex = (index >= 0 && index < ListCount()) ? index : -1;
+    scheduleViewSync();
+}
+
+bool ListBox::Selected(int index) const
+{
+    return selectionModel()->isSelected(m_model.index(index));
+}
+
+void ListBox::SetSelected(int index, bool selected)
+{
+    if (index < 0 || index >= ListCount() || Selected(index) == selected)
+        return;
+    // The selection model reports the change synchronously, so Click runs before we return.
+    selectionModel()->select(m_model.index(index), selected ? QItemSelectionModel::Select
+                                                            : QItemSelectionModel::Deselect);
+}
+
+int ListBox::SelCount() const
+{
+    if (m_kind == SelectionKind::Single)
+        return m_listIndex >= 0 ? 1 : 0;
+    return m_selCount;
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent* event)
+{
+    // Dragging over a simple list would toggle every entry passed; one click, one entry.
+    if (m_kind == SelectionKind::Simple && event->buttons() != Qt::NoButton)
+        return;
+    QListView::mouseMoveEvent(event);
+}
+
+void ListBox::onCurrentChanged(const QModelIndex& current)
+{
+    if (m_changingView)
+        return;
+    // The user moved the current entry; that overrides any index the logic set before.
+    m_listIndex = current.isValid() ? current.row() : -1;
+    m_viewSyncPending = false;
+}
+
+void ListBox::onSelectionChanged()
+{
+    countSelected();
+    if (!m_changingView)
+        emit Click();
+}
+
+void ListBox::countSelected()
+{
+    // Counted once per change, since the matcher asks for it with every received character.
+    if (m_kind == SelectionKind::Simple)
+        m_selCount = static_cast<int>(selectionModel()->selectedRows().size());
+}
+
+void ListBox::scheduleViewSync()
+{
+    if (m_viewSyncPending)
+        return;
+    m_viewSyncPending = true;
+    QMetaObject::invokeMethod(this, [this] { syncView(); }, Qt::QueuedConnection);
+}
+
+void ListBox::syncView()
+{
+    if (!m_viewSyncPending)
+        return;
+    m_viewSyncPending = false;
+    m_changingView = true;
+    const QModelIndex current = m_model.index(m_listIndex);
+    const auto command = m_kind == SelectionKind::Single ? QItemSelectionModel::ClearAndSelect
+                                                         : QItemSelectionModel::NoUpdate;
+    selectionModel()->setCurrentIndex(current, current.isValid() ? command
+                                                                 : QItemSelectionModel::NoUpdate);
+    if (current.isValid())
+        scrollTo(current);
+    else if (m_kind == SelectionKind::Single)
+        selectionModel()->clearSelection();
+    m_changingView = false;
+}

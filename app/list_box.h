@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QByteArray>
+#include <QListView>
+
+#include <vector>
+
+// The entries of a list box, one byte per character in the program's code page: a
+// 101-character monitor line costs little more than 101 bytes however long a capture runs.
+class ListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    int count() const { return static_cast<int>(m_lines.size()); }
+    const QByteArray& line(int row) const { return m_lines[static_cast<std::size_t>(row)]; }
+    void append(QByteArray line);
+    void replace(int row, QByteArray line);
+    void remove(int row);
+    void clear();
+
+private:
+    std::vector<QByteArray> m_lines;
+};
+
+// A list box with the operations the window's logic uses: counts and indexes start at 0,
+// -1 stands for no entry. The logic's ListIndex is kept here and reaches the view (selection
+// and scrolling) once per pass of the event loop, so a list that is re-selected for every
+// received character costs the same at a million lines as at ten.
+class ListBox : public QListView {
+    Q_OBJECT
+public:
+    enum class SelectionKind {
+        Single,  // one selected entry, the current one
+        Simple,  // each click or space bar toggles one entry, no Ctrl or Shift needed
+    };
+
+    explicit ListBox(SelectionKind kind, QWidget* parent = nullptr);
+
+    void AddItem(const QString& text);
+    void RemoveItem(int index);
+    void Clear();
+    int ListCount() const;
+    QString List(int index) const;
+    void SetList(int index, const QString& text);
+    int ListIndex() const;
+    void SetListIndex(int index);
+    bool Selected(int index) const;
+    void SetSelected(int index, bool selected);
+    int SelCount() const;
+
+signals:
+    // After every change of the selection: a click, a key, or a SetSelected that changed an
+    // entry's state (raised before SetSelected returns).
+    void Click();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void onCurrentChanged(const QModelIndex& current);
+    void onSelectionChanged();
+    void countSelected();
+    void scheduleViewSync();
+    void syncView();
+
+    SelectionKind m_kind;
+    ListModel m_model;
+    int m_listIndex = -1;
+    int m_selCount = 0;
+    bool m_viewSyncPending = false;
+    bool m_changingView = false;  // our own changes of the view, not the user's
+};

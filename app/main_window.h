@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/controls.h"
+#include "app/dialogs.h"
+#include "app/list_box.h"
+
+#include <QFrame>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+// The one window of Wirelark. All of the program's logic lives here, as the handlers of its
+// controls and a few routines; their definitions live in the folder of their subsystem.
+class frmWirelark : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmWirelark(Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Search strings, list and file (autofilter/filter_list.cpp)
+    void cmdAddItemAutoFilter_Click();
+    void cmdRemoveItemAutoFilter_Click();
+    void cmdClearAutoFilter_Click();
+    void cmdReadFilter_Click();
+    void cmdSaveFilter_Click();
+
+    // Search strings, selection of the active ones (autofilter/selection.cpp)
+    void lstAutoFilter_Click();
+    void cmdDeselectAll_Click();
+    void cmdClearResultAutoFilter_Click();
+
+    // The matcher's five active slots (index 0 to 4) and the raw selected entries (0 to 5).
+    std::array<QString, 5> FilterString;
+    std::array<QString, 5> FilterComment;
+    std::array<qint16, 5> FilterPos{};
+    std::array<bool, 5> FilterMatched{};
+    std::array<QString, 5> FilterBuffer;
+    std::array<QString, 6> SelectedFilter;
+
+protected:
+    // The streaming matcher (autofilter/matcher.cpp)
+    void RunAutoFilter(const QString& text);
+
+    // Saves lstAutoFilter to Filter4.ini; false (after telling the user) when it could not.
+    bool saveSearchStrings();
+
+    // Port and status bar
+    Label* Label5;
+    ComboBox* cboPort;
+    CommandButton* cmdPortOpen;
+    Label* Label1;
+    Label* lblMonitor;
+    CommandButton* cmdClose;
+
+    // Raw-data monitor
+    ListBox* lstMonitor;
+    CommandButton* cmdClear;
+    CommandButton* cmdNewLine;
+    CommandButton* cmdSaveMon;
+    CheckBox* chkCRLF;
+    Label* lblListIndexMonitor;
+    Label* Label3;
+    QFrame* Line1;
+
+    // Search results
+    Label* Label7;
+    CommandButton* cmdClearResultAutoFilter;
+    ListBox* lstResult;
+
+    // Search strings
+    CommandButton* cmdDeselectAll;
+    Label* Label6;
+    Label* Label2;
+    Label* lblSelCount;
+    ListBox* lstAutoFilter;
+    CommandButton* cmdClearAutoFilter;
+    CommandButton* cmdAddItemAutoFilter;
+    CommandButton* cmdRemoveItemAutoFilter;
+    CommandButton* cmdReadFilter;
+    CommandButton* cmdSaveFilter;
+
+    Dialogs& m_dialogs;
+
+private:
+    void createControls();
+    void setFocusOrder();
+    void connectHandlers();
+};

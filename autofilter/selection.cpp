@@ -1,0 +1,50 @@
+// Selecting up to five active search strings, and the two buttons that belong to it.
+#include "app/main_window.h"
+
+namespace {
+
+// More active slots than this the matcher does not have.
+constexpr int kMaxSelected = 5;
+
+}  // namespace
+
+void frmWirelark::lstAutoFilter_Click()
+{
+    const int count = lstAutoFilter->ListCount();
+    int n = 0;
+    for (int i = 0; i < count; ++i) {
+        if (!lstAutoFilter->Selected(i))
+            continue;
+        SelectedFilter[static_cast<std::size_t>(n)] = lstAutoFilter->List(i);
+        ++n;
+        if (n == kMaxSelected + 1) {
+            m_dialogs.MsgBox(QStringLiteral("Nur 5 Suchstrings erlaubt"), kExclamation,
+                             QStringLiteral("Suchstrings"));
+            // Runs this handler once more, nested, for the five entries that stay selected.
+            lstAutoFilter->SetSelected(lstAutoFilter->ListIndex(), false);
+            break;
+        }
+    }
+
+    lblSelCount->SetCaption(QString::number(lstAutoFilter->SelCount()));
+
+    const int m = std::min(lstAutoFilter->SelCount(), kMaxSelected);
+    for (int j = 0; j < m; ++j) {
+        // An entry without ";" is all pattern; an empty entry gives an empty pattern.
+        const QString& entry = SelectedFilter[static_cast<std::size_t>(j)];
+        FilterString[static_cast<std::size_t>(j)] = entry.section(QLatin1Char(';'), 0, 0);
+        FilterComment[static_cast<std::size_t>(j)] = entry.section(QLatin1Char(';'), 1, 1);
+    }
+}
+
+void frmWirelark::cmdDeselectAll_Click()
+{
+    const int count = lstAutoFilter->ListCount();
+    for (int i = 0; i < count; ++i)
+        lstAutoFilter->SetSelected(i, false);
+}
+
+void frmWirelark::cmdClearResultAutoFilter_Click()
+{
+    lstResult->Clear();
+}

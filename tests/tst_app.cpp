@@ -1,0 +1,464 @@
+// The window's creation state, its keyboard behaviour, the list boxes and the real dialogs.
+#include "app/dialogs.h"
+#include "app/fonts.h"
+#include "scripted_dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+class TstApp : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void controls_data();
+    void controls();
+    void colours_data();
+    void colours();
+    void startsEmptyWithCrlfTicked();
+    void focusOrderWrapsBothWays();
+    void altNPressesNewLineFromAnywhere();
+    void noButtonIsDefaultOrCancel();
+    void listsAndChooserKeepFixedPitch();
+    void simpleListTogglesOneEntryPerClick();
+    void simpleListSpaceTogglesCurrentEntry();
+    void selectedPutRaisesClickBeforeReturning();
+    void listIndexReachesViewOncePerPass();
+    void removeItemMovesLaterEntriesUp();
+    void realMessageBox_data();
+    void realMessageBox();
+    void realInputBox();
+    void realSaveAsDialog();
+    void writesWindowPicture();
+
+private:
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<TestWindow> m_window;
+};
+
+void TstApp::init()
+{
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_window = std::make_unique<TestWindow>(*m_dialogs);
+}
+
+void TstApp::cleanup()
+{
+    m_window.reset();
+    m_dialogs.reset();
+}
+
+void TstApp::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QString>("toolTip");
+
+    const auto row = [](const char* name, const char* kind, const QString& caption, QRect twips,
+                        const QString& family, qreal points, bool bold, const QString& tip = {}) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(kind) << caption
+                            << twips << family << points << bold << tip;
+    };
+    row("Label5", "QLabel", "ComPort", {117, 156, 1066, 247}, kSansSerif, 10.8, true);
+    row("cboPort", "QComboBox", "", {1287, 117, 715, 325}, kCourier, 10.2, false);
+    row("cmdPortOpen", "QPushButton", "Öffnen", {2223, 117, 1183, 364}, kSansSerif, 7.8, true);
+    row("Label1", "QLabel", "I2C - Rohdaten", {4914, 117, 2236, 364}, kComic, 14.4, false);
+    row("lblMonitor", "QLabel", "Monitor inaktiv", {7956, 117, 1885, 364}, kComic, 10.8, false);
+    row("cmdClose", "QPushButton", "Exit", {12987, 117, 1300, 377}, kSansSerif, 10.8, true,
+        " Programm beenden");
+    row("lstMonitor", "QListView", "", {117, 585, 14170, 2928}, kCourier, 10.8, false,
+        "I2C-Monitordaten: Doppelklick zum Übernehmen  /  F12 für CRLF");
+    row("cmdClear", "QPushButton", "Clear", {117, 3744, 1300, 364}, kSansSerif, 6.6, true, "Löscht Daten");
+    row("cmdNewLine", "QPushButton", "&New Line", {1638, 3744, 1183, 364}, kSansSerif, 6.6, true,
+        "Neue Zeile");
+    row("cmdSaveMon", "QPushButton", "Save", {3042, 3744, 1183, 364}, kSansSerif, 6.6, true,
+        "Speichert Daten");
+    row("chkCRLF", "QCheckBox", "CRLF nach STOP", {4563, 3744, 1885, 364}, kSansSerif, 7.8, true);
+    row("lblListIndexMonitor", "QLabel", "", {13221, 3809, 364, 247}, kCourier, 10.2, true);
+    row("Label3", "QLabel", "Index", {13689, 3809, 598, 247}, kSansSerif, 7.8, true);
+    row("Label7", "QLabel", "Suchergebnisse", {1521, 4329, 2119, 364}, kComic, 14.4, false);
+    row("cmdClearResultAutoFilter", "QPushButton", "Clear", {4329, 4329, 832, 364}, kSansSerif, 6.6,
+        true, "Löscht Suchergebnisse");
+    row("lstResult", "QListView", "", {234, 4797, 4927, 3168}, kCourier, 10.8, false);
+    row("cmdDeselectAll", "QPushButton", "Deselect all", {8307, 4329, 1183, 364}, kSansSerif, 6.6,
+        true, "Löscht Suchergebnisse");
+    row("Label6", "QLabel", "Suchstrings", {9945, 4329, 1651, 364}, kComic, 14.4, false);
+    row("Label2", "QLabel", "SelCount", {11817, 4446, 949, 247}, kSansSerif, 7.8, true);
+    row("lblSelCount", "QLabel", "", {12753, 4446, 364, 247}, kCourier, 10.2, false);
+    row("lstAutoFilter", "QListView", "", {8307, 4797, 4927, 3168}, kCourier, 10.8, false);
+    row("cmdClearAutoFilter", "QPushButton", "Clear", {13455, 4797, 832, 364}, kSansSerif, 6.6, true,
+        "Löscht Suchstringdaten");
+    row("cmdAddItemAutoFilter", "QPushButton", "Add", {13455, 5382, 832, 364}, kSansSerif, 6.6, true,
+        "Filterstring hinzufügen");
+    row("cmdRemoveItemAutoFilter", "QPushButton", "Del", {13455, 5967, 832, 364}, kSansSerif, 6.6,
+        true, "Filterstring entfernen");
+    row("cmdReadFilter", "QPushButton", "Read", {13455, 7137, 832, 364}, kSansSerif, 6.6, true,
+        "Liest Suchstrings ein");
+    row("cmdSaveFilter", "QPushButton", "Save", {13455, 7722, 832, 364}, kSansSerif, 6.6, true,
+        "Speichert Suchstrings");
+}
+
+void TstApp::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+    QFETCH(QString, family);
+    QFETCH(qreal, points);
+    QFETCH(bool, bold);
+    QFETCH(QString, toolTip);
+
+    auto* control = m_window->findChild<QWidget*>(name);
+    QVERIFY2(control, qPrintable(name));
+    QVERIFY(control->inherits(kind.toLatin1()));
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        QCOMPARE(button->text(), caption);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        QCOMPARE(label->text(), caption);
+    // Twips to logical pixels, 15 to one, rounded.
+    const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
+                       qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
+    QCOMPARE(control->geometry(), pixels);
+    QCOMPARE(control->font().family(), family);
+    QCOMPARE(control->font().pointSizeF(), points);
+    QCOMPARE(control->font().bold(), bold);
+    QVERIFY(!control->font().italic() && !control->font().underline() && !control->font().strikeOut());
+    QCOMPARE(control->toolTip(), toolTip);
+}
+
+void TstApp::colours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPalette::ColorRole>("role");
+    QTest::addColumn<QColor>("colour");
+    const QColor lightYellow(255, 255, 192);
+    QTest::newRow("window grey") << "frmWirelark" << QPalette::Window << QColor(192, 192, 192);
+    QTest::newRow("lblMonitor red") << "lblMonitor" << QPalette::Window << QColor(255, 0, 0);
+    QTest::newRow("index label yellow") << "lblListIndexMonitor" << QPalette::Window << lightYellow;
+    QTest::newRow("selcount yellow") << "lblSelCount" << QPalette::Window << lightYellow;
+    QTest::newRow("monitor yellow") << "lstMonitor" << QPalette::Base << lightYellow;
+    QTest::newRow("results yellow") << "lstResult" << QPalette::Base << lightYellow;
+    QTest::newRow("search strings yellow") << "lstAutoFilter" << QPalette::Base << lightYellow;
+}
+
+void TstApp::colours()
+{
+    QFETCH(QString, name);
+    QFETCH(QPalette::ColorRole, role);
+    QFETCH(QColor, colour);
+    QWidget* control = name == QLatin1String("frmWirelark") ? m_window.get()
+                                                            : m_window->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->palette().color(role), colour);
+    QVERIFY(control->autoFillBackground() || role == QPalette::Base);
+}
+
+void TstApp::startsEmptyWithCrlfTicked()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Wirelark"));
+    QCOMPARE(m_window->size(), QSize(966, 549));
+    QCOMPARE(m_window->control<CheckBox>("chkCRLF")->Value(), 1);
+    QCOMPARE(m_window->control<CommandButton>("cmdPortOpen")->BackColor(), 65280);
+    QCOMPARE(m_window->control<CommandButton>("cmdClose")->BackColor(), rgbValue(255, 128, 128));
+    for (const char* name : {"lstMonitor", "lstResult", "lstAutoFilter"})
+        QCOMPARE(m_window->list(name)->ListCount(), 0);
+    QCOMPARE(m_window->control<ComboBox>("cboPort")->ListCount(), 0);
+    QCOMPARE(m_window->control<ComboBox>("cboPort")->currentText(), QString());
+    QCOMPARE(m_window->control<QLabel>("lblSelCount")->text(), QString());
+    QCOMPARE(m_window->control<QLabel>("lblListIndexMonitor")->text(), QString());
+    for (int pos : m_window->FilterPos)
+        QCOMPARE(pos, 1);
+}
+
+void TstApp::focusOrderWrapsBothWays()
+{
+    const QStringList order = {
+        "cmdClose", "lstMonitor", "cmdClear", "cmdNewLine", "cmdSaveMon", "chkCRLF",
+        "cmdPortOpen", "cboPort", "lstResult", "cmdClearResultAutoFilter", "lstAutoFilter",
+        "cmdReadFilter", "cmdSaveFilter", "cmdClearAutoFilter", "cmdRemoveItemAutoFilter",
+        "cmdAddItemAutoFilter", "cmdDeselectAll"};
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const auto focusName = [] {
+        QWidget* focus = QApplication::focusWidget();
+        // The chooser's text field stands for the chooser.
+        if (focus && qobject_cast<QComboBox*>(focus->parentWidget()))
+            focus = focus->parentWidget();
+        return focus ? focus->objectName() : QString();
+    };
+    QCOMPARE(focusName(), order.first());
+    for (int step = 1; step <= order.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focusName(), order[step % order.size()]);
+    }
+    for (int step = order.size() - 1; step >= 0; --step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focusName(), order[step]);
+    }
+}
+
+void TstApp::altNPressesNewLineFromAnywhere()
+{
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QSignalSpy pressed(m_window->control<QPushButton>("cmdNewLine"), &QPushButton::clicked);
+    int presses = 0;
+    for (const char* name : {"cmdClose", "lstAutoFilter", "cboPort", "lstMonitor"}) {
+        m_window->findChild<QWidget*>(QLatin1String(name))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+        // An access key presses the button as a click would be seen: after a short animation.
+        ++presses;
+        QTRY_COMPARE(pressed.count(), presses);
+    }
+}
+
+void TstApp::noButtonIsDefaultOrCancel()
+{
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    int clicks = 0;
+    for (QPushButton* button : m_window->findChildren<QPushButton*>()) {
+        QVERIFY(!button->isDefault());
+        QVERIFY(!button->autoDefault());
+        connect(button, &QPushButton::clicked, this, [&clicks] { ++clicks; });
+    }
+    m_window->list("lstResult")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(clicks, 0);
+    QVERIFY(m_window->isVisible());
+}
+
+void TstApp::listsAndChooserKeepFixedPitch()
+{
+    for (const char* name : {"lstMonitor", "lstResult", "lstAutoFilter", "cboPort"}) {
+        auto* control = m_window->findChild<QWidget*>(QLatin1String(name));
+        QVERIFY2(QFontInfo(control->font()).fixedPitch(), name);
+    }
+}
+
+void TstApp::simpleListTogglesOneEntryPerClick()
+{
+    ListBox* list = m_window->list("lstAutoFilter");
+    for (const char* entry : {"A;a", "B;b", "C;c"})
+        list->AddItem(QString::fromLatin1(entry));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QSignalSpy clicks(list, &ListBox::Click);
+    const auto clickEntry = [list](int row) {
+        const QRect rect = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    };
+
+    clickEntry(0);
+    clickEntry(2);
+    QVERIFY(list->Selected(0) && !list->Selected(1) && list->Selected(2));
+    QCOMPARE(list->SelCount(), 2);
+    clickEntry(0);
+    QVERIFY(!list->Selected(0) && !list->Selected(1) && list->Selected(2));
+    QCOMPARE(list->ListIndex(), 0);  // the clicked entry, although the click deselected it
+    QCOMPARE(list->SelCount(), 1);
+    QCOMPARE(clicks.count(), 3);
+}
+
+void TstApp::simpleListSpaceTogglesCurrentEntry()
+{
+    ListBox* list = m_window->list("lstAutoFilter");
+    list->AddItem(QStringLiteral("A;a"));
+    list->AddItem(QStringLiteral("B;b"));
+    list->SetListIndex(1);
+    QCOMPARE(list->SelCount(), 0);  // setting the current entry selects nothing
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    list->setFocus();
+    QSignalSpy clicks(list, &ListBox::Click);
+    QTest::keyClick(list, Qt::Key_Space);
+    QVERIFY(!list->Selected(0) && list->Selected(1));
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Space);
+    QVERIFY(list->Selected(0) && list->Selected(1));
+    QCOMPARE(list->ListIndex(), 0);
+    QCOMPARE(clicks.count(), 2);
+}
+
+void TstApp::selectedPutRaisesClickBeforeReturning()
+{
+    ListBox* list = m_window->list("lstAutoFilter");
+    list->AddItem(QStringLiteral("A"));
+    int seenSelCount = -1;
+    int clicks = 0;
+    connect(list, &ListBox::Click, this, [&] { ++clicks; seenSelCount = list->SelCount(); });
+    list->SetSelected(0, true);
+    QCOMPARE(clicks, 1);
+    QCOMPARE(seenSelCount, 1);
+    list->SetSelected(0, true);  // no change, no event
+    QCOMPARE(clicks, 1);
+    list->SetSelected(0, false);
+    QCOMPARE(clicks, 2);
+    QCOMPARE(seenSelCount, 0);
+}
+
+void TstApp::listIndexReachesViewOncePerPass()
+{
+    ListBox* list = m_window->list("lstMonitor");
+    for (int i = 0; i < 1000; ++i) {
+        list->AddItem(QString::number(i));
+        list->SetListIndex(i);
+        QCOMPARE(list->ListIndex(), i);  // the logic sees its own index at once
+    }
+    QTRY_COMPARE(list->currentIndex().row(), 999);
+    QVERIFY(list->selectionModel()->isSelected(list->model()->index(999, 0)));
+    list->Clear();
+    QCOMPARE(list->ListIndex(), -1);
+    QTRY_VERIFY(!list->currentIndex().isValid());
+}
+
+void TstApp::removeItemMovesLaterEntriesUp()
+{
+    ListBox* list = m_window->list("lstAutoFilter");
+    for (const char* entry : {"a", "b", "c", "d"})
+        list->AddItem(QString::fromLatin1(entry));
+    list->SetSelected(2, true);
+    list->SetListIndex(3);
+    list->RemoveItem(1);
+    QCOMPARE(m_window->entries("lstAutoFilter"), QStringList({"a", "c", "d"}));
+    QCOMPARE(list->ListIndex(), 2);  // still "d"
+    QVERIFY(list->Selected(1));      // "c" kept its selection
+    QCOMPARE(list->SelCount(), 1);
+    list->RemoveItem(1);
+    QCOMPARE(list->SelCount(), 0);  // the removed entry took its selection with it
+}
+
+void TstApp::realMessageBox_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shownTitle");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("style 0, application title") << 0 << QString() << "Wirelark" << int(QMessageBox::NoIcon);
+    QTest::newRow("style 16, own title") << 16 << "COM-Port" << "COM-Port" << int(QMessageBox::Critical);
+    QTest::newRow("style 48, own title") << 48 << "Info" << "Info" << int(QMessageBox::Warning);
+}
+
+void TstApp::realMessageBox()
+{
+    QFETCH(int, style);
+    QFETCH(QString, title);
+    QFETCH(QString, shownTitle);
+    QFETCH(int, icon);
+    QtDialogs dialogs(m_window.get());
+    QString seenTitle, seenText;
+    int seenIcon = -1;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        seenTitle = box->windowTitle();
+        seenText = box->text();
+        seenIcon = box->icon();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    dialogs.MsgBox(QStringLiteral("Datenverlust!"), style, title);
+    QCOMPARE(seenTitle, shownTitle);
+    QCOMPARE(seenText, QStringLiteral("Datenverlust!"));
+    QCOMPARE(seenIcon, icon);
+}
+
+void TstApp::realInputBox()
+{
+    QtDialogs dialogs(m_window.get());
+    QString seenTitle, seenLabel;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        seenTitle = box->windowTitle();
+        seenLabel = box->labelText();
+        QTest::keyClicks(box->findChild<QLineEdit*>(), QStringLiteral("A?C;Sensor"));
+        QTest::keyClick(box->findChild<QLineEdit*>(), Qt::Key_Return);
+    });
+    QCOMPARE(dialogs.InputBox(QStringLiteral("Prompt:")), QStringLiteral("A?C;Sensor"));
+    QCOMPARE(seenTitle, QStringLiteral("Wirelark"));
+    QCOMPARE(seenLabel, QStringLiteral("Prompt:"));
+
+    QTimer::singleShot(0, this, [] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QTest::keyClicks(box->findChild<QLineEdit*>(), QStringLiteral("typed"));
+        box->reject();
+    });
+    QCOMPARE(dialogs.InputBox(QStringLiteral("Prompt:")), QString());
+}
+
+void TstApp::realSaveAsDialog()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("capture.log"));
+    QtDialogs dialogs(m_window.get());
+    CommonDialog dialog(dialogs);
+    dialog.Filter = QStringLiteral("Monitor Log Files (*.log)|*.log");
+    dialog.FilterIndex = 1;
+    dialog.CancelError = true;
+    QStringList seenFilters;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        seenFilters = box->nameFilters();
+        box->selectFile(path);
+        QMetaObject::invokeMethod(box, "accept");
+    });
+    QVERIFY(dialog.ShowSave());
+    QCOMPARE(dialog.FileName, path);
+    QCOMPARE(seenFilters, QStringList{QStringLiteral("Monitor Log Files (*.log)")});
+
+    QString offered;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        offered = box->selectedFiles().value(0);
+        box->reject();
+    });
+    QVERIFY(!dialog.ShowSave());            // cancel reported as a failure
+    QCOMPARE(QFileInfo(offered).fileName(), QStringLiteral("capture.log"));
+    QCOMPARE(dialog.FileName, path);        // kept for the next Save
+}
+
+void TstApp::writesWindowPicture()
+{
+    m_window->list("lstAutoFilter")->AddItem(QStringLiteral("s90a;Temperatursensor"));
+    m_window->list("lstMonitor")->AddItem(QStringLiteral("s90a00as91a19a40ap"));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QString folder = qEnvironmentVariable("WIRELARK_BUILD_DIR", QDir::currentPath());
+    const QString path = QDir(folder).filePath(QStringLiteral("wirelark-window.png"));
+    QVERIFY(m_window->grab().save(path));
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    registerFontSubstitutes();
+    TstApp test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_app.moc"
