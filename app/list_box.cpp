@@ -2,6 +2,7 @@
 
 #include "app/code_page.h"
 
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 
@@ -69,10 +70,18 @@ void ListModel::clear()
 }
 
 ListBox::ListBox(SelectionKind kind, QWidget* parent)
-    : QListView(parent), m_kind(kind), m_model(this)
+    : QTableView(parent), m_kind(kind), m_model(this)
 {
     setModel(&m_model);
-    setUniformItemSizes(true);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setShowGrid(false);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setSelectionMode(kind == SelectionKind::Simple ? QAbstractItemView::MultiSelection
                                                    : QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -88,6 +97,7 @@ void ListBox::AddItem(const QString& text)
     m_changingView = true;
     m_model.append(toLine(text));
     m_changingView = false;
+    widenFor(text);
 }
 
 void ListBox::RemoveItem(int index)
@@ -111,6 +121,7 @@ void ListBox::Clear()
     m_model.clear();
     m_changingView = false;
     m_listIndex = -1;
+    m_widestLine = 0;
     countSelected();
     scheduleViewSync();
 }
@@ -132,6 +143,7 @@ void ListBox::SetList(int index, const QString& text)
     if (index < 0 || index >= ListCount())
         return;
     m_model.replace(index, toLine(text));
+    widenFor(text);
 }
 
 int ListBox::ListIndex() const
@@ -171,7 +183,7 @@ void ListBox::mouseMoveEvent(QMouseEvent* event)
     // Dragging over a simple list would toggle every entry passed; one click, one entry.
     if (m_kind == SelectionKind::Simple && event->buttons() != Qt::NoButton)
         return;
-    QListView::mouseMoveEvent(event);
+    QTableView::mouseMoveEvent(event);
 }
 
 void ListBox::onCurrentChanged(const QModelIndex& current)
@@ -203,6 +215,36 @@ void ListBox::scheduleViewSync()
         return;
     m_viewSyncPending = true;
     QMetaObject::invokeMethod(this, [this] { syncView(); }, Qt::QueuedConnection);
+}
+
+void ListBox::widenFor(const QString& text)
+{
+    if (text.size() > m_widestLine) {
+        m_widestLine = static_cast<int>(text.size());
+        fitColumn();
+    }
+}
+
+void ListBox::fitColumn()
+{
+    const int width = m_widestLine * fontMetrics().horizontalAdvance(QLatin1Char('0')) + 8;
+    setColumnWidth(0, std::max(width, viewport()->width()));
+}
+
+void ListBox::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        // Rows are as high as one line of the font; set once, since it touches every row.
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+        fitColumn();
+    }
+}
+
+void ListBox::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    fitColumn();
 }
 
 void ListBox::syncView()

@@ -2,7 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QByteArray>
-#include <QListView>
+#include <QTableView>
 
 #include <vector>
 
@@ -30,8 +30,9 @@ private:
 // A list box with the operations the window's logic uses: counts and indexes start at 0,
 // -1 stands for no entry. The logic's ListIndex is kept here and reaches the view (selection
 // and scrolling) once per pass of the event loop, so a list that is re-selected for every
-// received character costs the same at a million lines as at ten.
-class ListBox : public QListView {
+// received character costs the same at a million lines as at ten. It is a one-column table
+// view without headers: QListView lays out every row again on each insert.
+class ListBox : public QTableView {
     Q_OBJECT
 public:
     enum class SelectionKind {
@@ -60,6 +61,8 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void onCurrentChanged(const QModelIndex& current);
@@ -67,11 +70,14 @@ private:
     void countSelected();
     void scheduleViewSync();
     void syncView();
+    void widenFor(const QString& text);
+    void fitColumn();
 
     SelectionKind m_kind;
     ListModel m_model;
     int m_listIndex = -1;
     int m_selCount = 0;
+    int m_widestLine = 0;  // in characters; the face is fixed-pitch
     bool m_viewSyncPending = false;
     bool m_changingView = false;  // our own changes of the view, not the user's
 };

@@ -82,7 +82,7 @@ void TstApp::controls_data()
     row("lblMonitor", "QLabel", "Monitor inaktiv", {7956, 117, 1885, 364}, kComic, 10.8, false);
     row("cmdClose", "QPushButton", "Exit", {12987, 117, 1300, 377}, kSansSerif, 10.8, true,
         " Programm beenden");
-    row("lstMonitor", "QListView", "", {117, 585, 14170, 2928}, kCourier, 10.8, false,
+    row("lstMonitor", "QAbstractItemView", "", {117, 585, 14170, 2928}, kCourier, 10.8, false,
         "I2C-Monitordaten: Doppelklick zum Übernehmen  /  F12 für CRLF");
     row("cmdClear", "QPushButton", "Clear", {117, 3744, 1300, 364}, kSansSerif, 6.6, true, "Löscht Daten");
     row("cmdNewLine", "QPushButton", "&New Line", {1638, 3744, 1183, 364}, kSansSerif, 6.6, true,
@@ -95,13 +95,13 @@ void TstApp::controls_data()
     row("Label7", "QLabel", "Suchergebnisse", {1521, 4329, 2119, 364}, kComic, 14.4, false);
     row("cmdClearResultAutoFilter", "QPushButton", "Clear", {4329, 4329, 832, 364}, kSansSerif, 6.6,
         true, "Löscht Suchergebnisse");
-    row("lstResult", "QListView", "", {234, 4797, 4927, 3168}, kCourier, 10.8, false);
+    row("lstResult", "QAbstractItemView", "", {234, 4797, 4927, 3168}, kCourier, 10.8, false);
     row("cmdDeselectAll", "QPushButton", "Deselect all", {8307, 4329, 1183, 364}, kSansSerif, 6.6,
         true, "Löscht Suchergebnisse");
     row("Label6", "QLabel", "Suchstrings", {9945, 4329, 1651, 364}, kComic, 14.4, false);
     row("Label2", "QLabel", "SelCount", {11817, 4446, 949, 247}, kSansSerif, 7.8, true);
     row("lblSelCount", "QLabel", "", {12753, 4446, 364, 247}, kCourier, 10.2, false);
-    row("lstAutoFilter", "QListView", "", {8307, 4797, 4927, 3168}, kCourier, 10.8, false);
+    row("lstAutoFilter", "QAbstractItemView", "", {8307, 4797, 4927, 3168}, kCourier, 10.8, false);
     row("cmdClearAutoFilter", "QPushButton", "Clear", {13455, 4797, 832, 364}, kSansSerif, 6.6, true,
         "Löscht Suchstringdaten");
     row("cmdAddItemAutoFilter", "QPushButton", "Add", {13455, 5382, 832, 364}, kSansSerif, 6.6, true,
