@@ -15,6 +15,7 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     frmWirelark window(dialogs);
     dialogs.setParent(&window);
-    window.show();
+    if (!window.Load())
+        return 0;
     return app.exec();
 }

@@ -1,16 +1,20 @@
 #include "app/main_window.h"
 
-frmWirelark::frmWirelark(Dialogs& dialogs, QWidget* parent) : QWidget(parent), m_dialogs(dialogs)
+frmWirelark::frmWirelark(Dialogs& dialogs, std::unique_ptr<MSComm> port, QWidget* parent)
+    : QWidget(parent), MSComm1(port ? port.release() : new MSComm), m_dialogs(dialogs)
 {
+    MSComm1->setParent(this);
+    MSComm1->setObjectName(QStringLiteral("MSComm1"));
     createControls();
     setFocusOrder();
     connectHandlers();
-    // The matcher's positions are 1-based; no text may meet a slot at position 0.
-    FilterPos.fill(1);
 }
 
 void frmWirelark::connectHandlers()
 {
+    connect(cmdClose, &QPushButton::clicked, this, &frmWirelark::cmdClose_Click);
+    connect(cmdPortOpen, &QPushButton::clicked, this, &frmWirelark::cmdPortOpen_Click);
+    connect(MSComm1, &MSComm::PortLost, this, &frmWirelark::portLost);
     connect(lstAutoFilter, &ListBox::Click, this, &frmWirelark::lstAutoFilter_Click);
     connect(cmdDeselectAll, &QPushButton::clicked, this, &frmWirelark::cmdDeselectAll_Click);
     connect(cmdClearResultAutoFilter, &QPushButton::clicked, this,

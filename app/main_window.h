@@ -3,19 +3,33 @@
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/list_box.h"
+#include "serial/comm_port.h"
 
 #include <QFrame>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 // The one window of Wirelark. All of the program's logic lives here, as the handlers of its
 // controls and a few routines; their definitions live in the folder of their subsystem.
 class frmWirelark : public QWidget {
     Q_OBJECT
 public:
-    explicit frmWirelark(Dialogs& dialogs, QWidget* parent = nullptr);
+    // The serial-port component is made from this system's port list unless one is given.
+    explicit frmWirelark(Dialogs& dialogs, std::unique_ptr<MSComm> port = nullptr,
+                         QWidget* parent = nullptr);
+
+    // Application lifetime (app/lifetime.cpp)
+    bool Load();  // Form_Load, then shows the window; false when start-up ended the program
+    bool isUnloaded() const { return m_unloaded; }
+    void Form_Load();
+    void cmdClose_Click();
+
+    // Serial capture: port discovery and the monitor switch (serial/)
+    bool PortTest(qint16& COMPortNummer);
+    void cmdPortOpen_Click();
 
     // Search strings, list and file (autofilter/filter_list.cpp)
     void cmdAddItemAutoFilter_Click();
@@ -32,12 +46,17 @@ public:
     // The matcher's five active slots (index 0 to 4) and the raw selected entries (0 to 5).
     std::array<QString, 5> FilterString;
     std::array<QString, 5> FilterComment;
-    std::array<qint16, 5> FilterPos{};
+    std::array<qint16, 5> FilterPos{1, 1, 1, 1, 1};  // 1-based; start-up sets them again
     std::array<bool, 5> FilterMatched{};
     std::array<QString, 5> FilterBuffer;
     std::array<QString, 6> SelectedFilter;
 
 protected:
+    // Port discovery (serial/port_discovery.cpp)
+    void FillPortList();
+    // The device went away while the monitor was on (serial/monitor_switch.cpp)
+    void portLost();
+
     // The streaming matcher (autofilter/matcher.cpp)
     void RunAutoFilter(const QString& text);
 
@@ -79,10 +98,17 @@ protected:
     CommandButton* cmdReadFilter;
     CommandButton* cmdSaveFilter;
 
+    // Components not visible at run time
+    MSComm* MSComm1;
+
     Dialogs& m_dialogs;
 
 private:
     void createControls();
     void setFocusOrder();
     void connectHandlers();
+    void Unload();
+
+    bool m_searchStringsRead = false;  // the start-up read has run: Exit may save the list
+    bool m_unloaded = false;
 };

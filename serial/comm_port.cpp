@@ -1,0 +1,239 @@
+#include "serial/comm_port.h"
+
+#include "app/code_page.h"
+#include "serial/line_settings.h"
+
+#include <QElapsedTimer>
+#include <QSerialPort>
+
+namespace {
+
+// A batch of events ends after this long, so the window can repaint and take clicks between
+// batches even when input arrives faster than it is handled.
+constexpr qint64 kDispatchBudgetMs = 8;
+
+}  // namespace
+
+MSComm::MSComm(QObject* parent) : MSComm(PortMap::fromSystem(), systemLineErrors(), parent) {}
+
+MSComm::MSComm(PortMap ports, std::unique_ptr<LineErrorSource> lineErrors, QObject* parent)
+    : QObject(parent), m_ports(std::move(ports)), m_lineErrors(std::move(lineErrors))
+{
+}
+
+MSComm::~MSComm()
+{
+    closeDevice();
+}
+
+void MSComm::SetCommPort(int number)
+{
+    if (m_open)
+        throw CommError("the port number cannot change while the port is open");
+    if (number < 1)
+        throw CommError("invalid port number");
+    m_commPort = number;
+}
+
+void MSComm::SetSettings(const QString& settings)
+{
+    m_settings = settings;
+}
+
+void MSComm::SetPortOpen(bool open)
+{
+    if (open == m_open)
+        return;
+    if (open) {
+        openDevice();
+        return;
+    }
+    closeDevice();
+    m_open = false;
+    m_deviceLost = false;
+    m_received.clear();
+    m_pendingEvents.clear();
+    m_lossPending = false;
+}
+
+void MSComm::SetRThreshold(int threshold)
+{
+    m_rThreshold = threshold;
+    scheduleDispatch();
+}
+
+void MSComm::SetInputLen(int length)
+{
+    m_inputLen = std::max(0, length);
+}
+
+void MSComm::SetInBufferSize(int size)
+{
+    m_inBufferSize = std::max(1, size);
+}
+
+QString MSComm::Input()
+{
+    const std::size_t wanted = m_inputLen == 0 ? m_received.size()
+                                               : std::min<std::size_t>(m_inputLen, m_received.size());
+    QString text(static_cast<qsizetype>(wanted), Qt::Uninitialized);
+    for (std::size_t i = 0; i < wanted; ++i) {
+        text[static_cast<qsizetype>(i)] = codepage::toChar(static_cast<unsigned char>(m_received.front()));
+        m_received.pop_front();
+    }
+    m_taken += wanted;
+    return text;
+}
+
+void MSComm::openDevice()
+{
+    const std::optional<LineSettings> settings = parseLineSettings(m_settings);
+    if (!settings)
+        throw CommError("malformed settings: " + m_settings.toStdString());
+    const QString path = m_ports.device(m_commPort);
+    if (path.isEmpty())
+        throw CommError("no device for this port number");
+
+    auto device = std::make_unique<QSerialPort>();
+    device->setPortName(path);
+    if (!device->open(QIODevice::ReadOnly))
+        throw CommError(device->errorString().toStdString());
+    const bool applied = device->setBaudRate(settings->baudRate) && device->setParity(settings->parity) &&
+                         device->setDataBits(settings->dataBits) &&
+                         device->setStopBits(settings->stopBits) &&
+                         device->setFlowControl(QSerialPort::NoFlowControl);
+    if (!applied) {
+        const std::string reason = device->errorString().toStdString();
+        device->close();
+        throw CommError("settings refused: " + reason);
+    }
+    connect(device.get(), &QSerialPort::readyRead, this, &MSComm::takeArrivedBytes);
+    connect(device.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+        // A pulled adapter reports a resource error, a far end that closed a read error that
+        // would come again with every notification: either way the device is gone.
+        if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError)
+            onDeviceError();
+    });
+    m_device = std::move(device);
+    m_open = true;
+    m_deviceLost = false;
+    m_lostCharacters = 0;
+    m_lastCounts = m_lineErrors->read(m_device->handle()).value_or(LineErrorCounts{});
+}
+
+void MSComm::closeDevice()
+{
+    if (!m_device)
+        return;
+    m_device->disconnect(this);
+    m_device->close();
+    // Deleted later: this may run inside one of the device's own signals.
+    m_device.release()->deleteLater();
+}
+
+void MSComm::takeArrivedBytes()
+{
+    if (!m_device)
+        return;
+    const QByteArray bytes = m_device->readAll();
+    const std::size_t room = m_received.size() < static_cast<std::size_t>(m_inBufferSize)
+                                 ? static_cast<std::size_t>(m_inBufferSize) - m_received.size()
+                                 : 0;
+    const std::size_t kept = std::min<std::size_t>(room, static_cast<std::size_t>(bytes.size()));
+    m_received.insert(m_received.end(), bytes.begin(), bytes.begin() + static_cast<qsizetype>(kept));
+    if (kept < static_cast<std::size_t>(bytes.size())) {
+        m_lostCharacters += static_cast<std::size_t>(bytes.size()) - kept;
+        m_lossPending = true;
+    }
+    if (kept > 0) {
+        m_arrived += kept;
+        m_receiveStalled = false;
+    }
+    checkLineErrors();
+    scheduleDispatch();
+}
+
+void MSComm::checkLineErrors()
+{
+    const std::optional<LineErrorCounts> counts = m_lineErrors->read(m_device->handle());
+    if (!counts)
+        return;
+    const auto report = [this](quint64 now, quint64 before, int code) {
+        if (now > before)
+            m_pendingEvents.push_back(code);
+    };
+    report(counts->overrun, m_lastCounts.overrun, comEventOverrun);
+    report(counts->bufferOverrun, m_lastCounts.bufferOverrun, comEventRxOver);
+    report(counts->frame, m_lastCounts.frame, comEventFrame);
+    report(counts->parity, m_lastCounts.parity, comEventRxParity);
+    report(counts->breaks, m_lastCounts.breaks, comEventBreak);
+    m_lastCounts = *counts;
+}
+
+void MSComm::onDeviceError()
+{
+    if (!m_device)
+        return;
+    takeArrivedBytes();
+    closeDevice();
+    m_deviceLost = true;
+    scheduleDispatch();
+}
+
+void MSComm::scheduleDispatch()
+{
+    if (m_dispatchPending)
+        return;
+    m_dispatchPending = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_dispatchPending = false;
+        dispatch();
+    }, Qt::QueuedConnection);
+}
+
+void MSComm::dispatch()
+{
+    // The running handler's own dispatch loop goes on once it has returned.
+    if (m_inHandler || !m_open)
+        return;
+    QElapsedTimer batch;
+    batch.start();
+    while (m_open && raiseNextEvent()) {
+        if (batch.elapsed() >= kDispatchBudgetMs) {
+            scheduleDispatch();
+            return;
+        }
+    }
+    if (m_open && m_deviceLost) {
+        SetPortOpen(false);
+        emit PortLost();
+    }
+}
+
+bool MSComm::raiseNextEvent()
+{
+    int code = 0;
+    if (!m_pendingEvents.empty()) {
+        code = m_pendingEvents.front();
+        m_pendingEvents.pop_front();
+    } else if (m_lossPending) {
+        code = comEventRxOver;
+        m_lossPending = false;
+    } else if (m_rThreshold > 0 && m_received.size() >= static_cast<std::size_t>(m_rThreshold) &&
+               !m_receiveStalled) {
+        code = comEvReceive;
+    } else {
+        return false;
+    }
+    const quint64 arrivedBefore = m_arrived;
+    const quint64 takenBefore = m_taken;
+    m_commEvent = code;
+    m_inHandler = true;
+    emit OnComm();
+    m_inHandler = false;
+    // Characters that wait raise further events only while the handler takes them or more
+    // arrive: a handler that does not read gets no busy loop.
+    if (code == comEvReceive && m_taken == takenBefore && m_arrived == arrivedBefore)
+        m_receiveStalled = true;
+    return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <memory>
+#include <optional>
+
+// The driver's error counters of a serial line, as far as the system keeps them.
+struct LineErrorCounts {
+    quint64 overrun = 0;        // the port hardware lost a character
+    quint64 bufferOverrun = 0;  // the driver's buffer had no room
+    quint64 frame = 0;
+    quint64 parity = 0;
+    quint64 breaks = 0;
+};
+
+// Where the counters come from; tests put a scripted source in its place.
+class LineErrorSource {
+public:
+    virtual ~LineErrorSource() = default;
+    // Nothing for a device without counters (a pseudo-terminal): normal, not an error.
+    virtual std::optional<LineErrorCounts> read(qintptr handle) = 0;
+};
+
+// Linux: the TIOCGICOUNT counters of the tty driver; elsewhere none.
+std::unique_ptr<LineErrorSource> systemLineErrors();

@@ -1,0 +1,85 @@
+#include "serial/port_map.h"
+
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace {
+
+// On-board ports before USB adapters; other kinds after them, by name.
+int kindRank(const QString& prefix)
+{
+    static const QStringList kinds = {QStringLiteral("ttyS"), QStringLiteral("ttyUSB"),
+                                      QStringLiteral("ttyACM")};
+    const auto rank = kinds.indexOf(prefix);
+    return rank < 0 ? static_cast<int>(kinds.size()) : static_cast<int>(rank);
+}
+
+struct DeviceName {
+    QString prefix;
+    qlonglong number = -1;  // -1: no trailing number
+    QString path;
+};
+
+DeviceName split(const QString& path)
+{
+    static const QRegularExpression trailingNumber(QStringLiteral("^(.*?)(\\d+)$"));
+    const QString fileName = path.section(QLatin1Char('/'), -1);
+    DeviceName name{fileName, -1, path};
+    const auto match = trailingNumber.match(fileName);
+    if (match.hasMatch()) {
+        name.prefix = match.captured(1);
+        name.number = match.captured(2).toLongLong();
+    }
+    return name;
+}
+
+}  // namespace
+
+QStringList orderedSerialDevices(const QStringList& paths)
+{
+    std::vector<DeviceName> names;
+    for (const QString& path : paths)
+        names.push_back(split(path));
+    std::sort(names.begin(), names.end(), [](const DeviceName& a, const DeviceName& b) {
+        const int rankA = kindRank(a.prefix), rankB = kindRank(b.prefix);
+        if (rankA != rankB)
+            return rankA < rankB;
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        if (a.number != b.number)
+            return a.number < b.number;
+        return a.path < b.path;
+    });
+    QStringList devices;
+    for (const DeviceName& name : names)
+        devices << name.path;
+    return devices;
+}
+
+PortMap PortMap::fromSystem()
+{
+#ifdef Q_OS_WIN
+    QStringList devices;
+    for (int number = 1; number <= 255; ++number)
+        devices << QStringLiteral("COM%1").arg(number);
+    return PortMap(devices);
+#else
+    const QByteArray configured = qgetenv("WIRELARK_PORTS");
+    if (!configured.isEmpty())
+        return PortMap(QString::fromLocal8Bit(configured).split(QLatin1Char(':')));
+    QStringList paths;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
+        paths << port.systemLocation();
+    return PortMap(orderedSerialDevices(paths));
+#endif
+}
+
+QString PortMap::device(int number) const
+{
+    if (number < 1 || number > m_devices.size())
+        return {};
+    return m_devices[number - 1];
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Which device a port number means. On Windows COMn; elsewhere number n is the n-th serial
+// device the system reports, on-board ports (ttyS) first, then USB adapters (ttyUSB, ttyACM),
+// each in natural order of their numbers. WIRELARK_PORTS, a colon-separated list of device
+// paths, replaces that list: COM1 is its first path.
+class PortMap {
+public:
+    explicit PortMap(QStringList devices) : m_devices(std::move(devices)) {}
+
+    // The mapping of this system, read once: from WIRELARK_PORTS when set.
+    static PortMap fromSystem();
+
+    // The device of a port number; empty when the number maps to nothing.
+    QString device(int number) const;
+    const QStringList& devices() const { return m_devices; }
+
+private:
+    QStringList m_devices;
+};
+
+// Device paths in the order the port numbers follow.
+QStringList orderedSerialDevices(const QStringList& paths);
