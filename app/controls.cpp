@@ -31,6 +31,25 @@ Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent)
     setTextFormat(Qt::PlainText);
 }
 
+void Label::SetCaption(const QString& caption)
+{
+    if (caption == text())
+        return;
+    setText(caption);
+    if (m_growsLeft)
+        fitTextLeftwards();
+}
+
+void Label::fitTextLeftwards()
+{
+    if (!m_placed.isValid())
+        m_placed = geometry();
+    const int needed = fontMetrics().horizontalAdvance(text()) + 2 * (margin() + frameWidth()) + 2;
+    const int width = std::max(m_placed.width(), needed);
+    if (width != this->width())
+        setGeometry(m_placed.x() + m_placed.width() - width, m_placed.y(), width, m_placed.height());
+}
+
 void Label::SetBackColor(ColorValue value)
 {
     QPalette colors = palette();

@@ -33,8 +33,18 @@ class Label : public QLabel {
 public:
     explicit Label(const QString& caption, QWidget* parent = nullptr);
 
-    void SetCaption(const QString& caption) { setText(caption); }
+    void SetCaption(const QString& caption);
     void SetBackColor(ColorValue value);
+
+    // A number label whose text outgrows its place widens to the left, keeping its right
+    // edge, so that an index of 1,000,000 is shown whole rather than cut.
+    void setGrowsLeft(bool grows) { m_growsLeft = grows; }
+
+private:
+    void fitTextLeftwards();
+
+    bool m_growsLeft = false;
+    QRect m_placed;  // the geometry it was given, which it never shrinks below
 };
 
 // The port chooser: a drop-down list with an editable text field. Typing into the field

@@ -1,7 +1,10 @@
 #include "app/main_window.h"
 
 frmWirelark::frmWirelark(Dialogs& dialogs, std::unique_ptr<MSComm> port, QWidget* parent)
-    : QWidget(parent), MSComm1(port ? port.release() : new MSComm), m_dialogs(dialogs)
+    : QWidget(parent),
+      m_dialogs(dialogs),
+      MSComm1(port ? port.release() : new MSComm),
+      CommonDialog1(dialogs)
 {
     MSComm1->setParent(this);
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
@@ -14,7 +17,11 @@ void frmWirelark::connectHandlers()
 {
     connect(cmdClose, &QPushButton::clicked, this, &frmWirelark::cmdClose_Click);
     connect(cmdPortOpen, &QPushButton::clicked, this, &frmWirelark::cmdPortOpen_Click);
+    connect(MSComm1, &MSComm::OnComm, this, &frmWirelark::MSComm1_OnComm);
     connect(MSComm1, &MSComm::PortLost, this, &frmWirelark::portLost);
+    connect(cmdClear, &QPushButton::clicked, this, &frmWirelark::cmdClear_Click);
+    connect(cmdNewLine, &QPushButton::clicked, this, &frmWirelark::cmdNewLine_Click);
+    connect(cmdSaveMon, &QPushButton::clicked, this, &frmWirelark::cmdSaveMon_Click);
     connect(lstAutoFilter, &ListBox::Click, this, &frmWirelark::lstAutoFilter_Click);
     connect(cmdDeselectAll, &QPushButton::clicked, this, &frmWirelark::cmdDeselectAll_Click);
     connect(cmdClearResultAutoFilter, &QPushButton::clicked, this,

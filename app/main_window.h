@@ -27,9 +27,16 @@ public:
     void Form_Load();
     void cmdClose_Click();
 
-    // Serial capture: port discovery and the monitor switch (serial/)
+    // Serial capture: port discovery, the monitor switch, the receive handler (serial/)
     bool PortTest(qint16& COMPortNummer);
     void cmdPortOpen_Click();
+    void MSComm1_OnComm();
+
+    // Monitor list: line assembly and the monitor commands (monitor/)
+    void AddChar(const QString& ch);
+    void cmdNewLine_Click();
+    void cmdClear_Click();
+    void cmdSaveMon_Click();
 
     // Search strings, list and file (autofilter/filter_list.cpp)
     void cmdAddItemAutoFilter_Click();
@@ -52,6 +59,9 @@ public:
     std::array<QString, 6> SelectedFilter;
 
 protected:
+    // Shows the monitor's selected index (monitor/line_assembly.cpp)
+    void ShowListIndex();
+
     // Port discovery (serial/port_discovery.cpp)
     void FillPortList();
     // The device went away while the monitor was on (serial/monitor_switch.cpp)
@@ -98,10 +108,11 @@ protected:
     CommandButton* cmdReadFilter;
     CommandButton* cmdSaveFilter;
 
+    Dialogs& m_dialogs;
+
     // Components not visible at run time
     MSComm* MSComm1;
-
-    Dialogs& m_dialogs;
+    CommonDialog CommonDialog1;
 
 private:
     void createControls();

@@ -94,6 +94,7 @@ void frmWirelark::createControls()
     lblListIndexMonitor = place(new Label(QString(), this), "lblListIndexMonitor",
                                 13221, 3809, 364, 247, fixedBold102);
     lblListIndexMonitor->SetBackColor(kLightYellow);
+    lblListIndexMonitor->setGrowsLeft(true);
     Label3 = place(new Label(QStringLiteral("Index"), this), "Label3", 13689, 3809, 598, 247, sansBold78);
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));

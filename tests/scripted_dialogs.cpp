@@ -16,6 +16,8 @@ QString ScriptedDialogs::InputBox(const QString& prompt)
 bool ScriptedDialogs::SaveAs(const SaveAsRequest& request, QString* chosen)
 {
     saveRequests << request;
+    if (whileSaveOpen)
+        whileSaveOpen();
     const std::optional<QString> answer = saveAnswers.isEmpty() ? std::nullopt : saveAnswers.dequeue();
     if (!answer)
         return false;

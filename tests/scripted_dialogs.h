@@ -30,6 +30,7 @@ public:
     QQueue<QString> inputAnswers;                // empty queue: the box is cancelled
     QQueue<std::optional<QString>> saveAnswers;  // nullopt or empty queue: cancelled
     std::function<void()> whileMessageOpen;      // runs while a message box "is open"
+    std::function<void()> whileSaveOpen;         // runs while the Save As dialog "is open"
 };
 
 // Gives the tests the window's inner routines, as the window's own code would call them.
@@ -37,6 +38,7 @@ class TestWindow : public frmWirelark {
 public:
     using frmWirelark::frmWirelark;
     using frmWirelark::RunAutoFilter;
+    using frmWirelark::ShowListIndex;
 
     template <typename Control>
     Control* control(const char* name) { return findChild<Control*>(QLatin1String(name)); }

@@ -1,0 +1,44 @@
+// Line assembly: received text becomes monitor lines, and passes the matcher on the way.
+#include "app/main_window.h"
+
+namespace {
+
+// A line longer than this is closed; the text that takes it past stays on it in full.
+constexpr int kLineLimit = 100;
+// The bus probe's STOP marker.
+const QString kStopMarker = QStringLiteral("p");
+
+}  // namespace
+
+void frmWirelark::AddChar(const QString& ch)
+{
+    const QString text = ch;
+
+    const bool stop = text == kStopMarker && chkCRLF->Value() == 1;
+
+    int n = lstMonitor->ListCount();
+    if (n == 0) {
+        // Text on an empty list (after start-up or Clear) begins its first line.
+        lstMonitor->AddItem(QString());
+        n = 1;
+    }
+    lstMonitor->SetList(n - 1, lstMonitor->List(n - 1) + text);
+
+    RunAutoFilter(QString(text));
+
+    n = lstMonitor->ListCount();
+    if (lstMonitor->List(n - 1).size() > kLineLimit)
+        lstMonitor->AddItem(QString());
+
+    if (stop)
+        lstMonitor->AddItem(QString());
+
+    lstMonitor->SetListIndex(lstMonitor->ListCount() - 1);
+
+    ShowListIndex();
+}
+
+void frmWirelark::ShowListIndex()
+{
+    lblListIndexMonitor->SetCaption(QString::number(lstMonitor->ListIndex()));
+}
