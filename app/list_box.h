@@ -2,12 +2,18 @@
 
 #include <QAbstractListModel>
 #include <QByteArray>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 
+#include <unordered_map>
 #include <vector>
 
 // The entries of a list box, one byte per character in the program's code page: a
 // 101-character monitor line costs little more than 101 bytes however long a capture runs.
+// New entries and changed ones reach the views when they are published, so that a list
+// that changes with every received character is repainted only a few dozen times a second.
 class ListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -23,8 +29,36 @@ public:
     void remove(int row);
     void clear();
 
+    // Tells the views of every entry added or changed since the last call.
+    void publish();
+    bool hasUnpublished() const { return m_published < count() || m_firstChanged >= 0; }
+
 private:
     std::vector<QByteArray> m_lines;
+    int m_published = 0;      // entries the views know of
+    int m_firstChanged = -1;  // changed entries the views were not told of yet
+    int m_lastChanged = -1;
+};
+
+// Paints one line of a list box: its text in the list's font, no elision, no icons. A line's
+// shaped text is kept while the line is unchanged, so a refresh reshapes only what changed.
+class LineDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    void forget() { m_shaped.clear(); }
+
+private:
+    struct Shaped {
+        QString text;
+        QStaticText shaped;
+    };
+    // Enough for the visible lines of a list many times over.
+    static constexpr int kCachedLines = 256;
+    mutable std::unordered_map<int, Shaped> m_shaped;
 };
 
 // A list box with the operations the window's logic uses: counts and indexes start at 0,
@@ -70,14 +104,17 @@ private:
     void countSelected();
     void scheduleViewSync();
     void syncView();
+    void changed();
     void widenFor(const QString& text);
     void fitColumn();
 
     SelectionKind m_kind;
     ListModel m_model;
+    LineDelegate m_delegate;
     int m_listIndex = -1;
     int m_selCount = 0;
     int m_widestLine = 0;  // in characters; the face is fixed-pitch
     bool m_viewSyncPending = false;
+    QTimer* m_refresh;  // publishes the entries and syncs the view, a few dozen times a second
     bool m_changingView = false;  // our own changes of the view, not the user's
 };

@@ -1,0 +1,345 @@
+// wirelark-bench: the monitor end to end at full line rate, through a real pseudo-terminal
+// into the real window, at three sizes of the monitor list. Prints figures; judges nothing
+// but correctness (exit code 1 when bytes were lost or hits miscounted).
+#include "app/dialogs.h"
+#include "app/fonts.h"
+#include "app/main_window.h"
+#include "serial/comm_port.h"
+#include "tools/probe_traffic.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/resource.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// 115200 baud, 8N1: ten bits on the line per character.
+constexpr double kLineRate = 11520.0;
+// With "CRLF nach STOP" clear every line is closed by the length rule at 101 characters.
+constexpr int kLineLength = 101;
+
+// Five search strings that hit now and then in the probe's traffic. Each begins with a
+// character that a failed attempt never stops on, so non-overlapping regular-expression
+// matches count the matcher's hits exactly.
+const QStringList kSearchStrings = {
+    QStringLiteral("s90a00ar91a;LM75 Temperatur"),
+    QStringLiteral("sA0np;EEPROM beschäftigt"),
+    QStringLiteral("sD0a00arD1a??a;RTC Sekunden"),
+    QStringLiteral("rA1a?0a;EEPROM liest x0"),
+    QStringLiteral("sA0a1?a;EEPROM Adresse 1x"),
+};
+
+class CountingDialogs : public Dialogs {
+public:
+    void MsgBox(const QString& text, int, const QString&) override { messages << text; }
+    QString InputBox(const QString&) override { return {}; }
+    bool SaveAs(const SaveAsRequest&, QString*) override { return false; }
+    QStringList messages;
+};
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+}
+
+double threadCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+int expectedHits(const QByteArray& text)
+{
+    int hits = 0;
+    const QString stream = QString::fromLatin1(text);
+    for (const QString& entry : kSearchStrings) {
+        QString pattern = QRegularExpression::escape(entry.section(QLatin1Char(';'), 0, 0));
+        pattern.replace(QStringLiteral("\\?"), QStringLiteral("."));
+        auto matches = QRegularExpression(pattern).globalMatch(stream);
+        while (matches.hasNext()) {
+            matches.next();
+            ++hits;
+        }
+    }
+    return hits;
+}
+
+struct Figures {
+    int lines = 0;
+    double charsPerSecond = 0;
+    double bytesPerLine = 0;
+    double stallMs = 0;
+    qint64 lost = 0;
+    bool hitsRight = true;
+};
+
+class Bench {
+public:
+    Bench(std::uint32_t seed) : m_traffic(seed) {}
+    bool start();
+    // Returns the memory the process grew by per line added (0 when none was added).
+    double prefill(int lines);
+    Figures measure(qint64 characters, double pacedSeconds, double* cpuShare);
+
+    ListBox* monitor() { return m_window->findChild<ListBox*>(QStringLiteral("lstMonitor")); }
+    ListBox* results() { return m_window->findChild<ListBox*>(QStringLiteral("lstResult")); }
+
+private:
+    QByteArray monitorTextFrom(int line);
+
+    ProbeTraffic m_traffic;
+    QTemporaryDir m_folder;
+    CountingDialogs m_dialogs;
+    std::unique_ptr<frmWirelark> m_window;
+    int m_farEnd = -1;
+    MSComm* m_port = nullptr;
+    qint64 m_received = 0;
+
+public:
+    int m_pacingMs = 1;  // how often the paced writer hands characters to the terminal
+};
+
+bool Bench::start()
+{
+    int deviceEnd = -1;
+    char name[256] = {};
+    termios raw{};
+    cfmakeraw(&raw);
+    if (openpty(&m_farEnd, &deviceEnd, name, &raw, nullptr) != 0)
+        return false;
+    ::close(deviceEnd);
+    QDir::setCurrent(m_folder.path());
+    QFile filters(QStringLiteral("Filter4.ini"));
+    if (!filters.open(QIODevice::WriteOnly))
+        return false;
+    for (const QString& entry : kSearchStrings)
+        filters.write(entry.toLatin1() + "\r\n");
+    filters.close();
+
+    auto port = std::make_unique<MSComm>(PortMap({QString::fromLocal8Bit(name)}), systemLineErrors());
+    m_window = std::make_unique<frmWirelark>(m_dialogs, std::move(port));
+    if (!m_window->Load())
+        return false;
+    auto* list = m_window->findChild<ListBox*>(QStringLiteral("lstAutoFilter"));
+    for (int i = 0; i < list->ListCount(); ++i)
+        list->SetSelected(i, true);
+    m_window->findChild<CheckBox*>(QStringLiteral("chkCRLF"))->setChecked(false);
+    m_window->cmdPortOpen_Click();
+    m_port = m_window->findChild<MSComm*>(QStringLiteral("MSComm1"));
+    QObject::connect(m_port, &MSComm::OnComm, m_window.get(), [this] {
+        if (m_port->CommEvent() == comEvReceive)
+            ++m_received;
+    });
+    return m_port->PortOpen();
+}
+
+double Bench::prefill(int lines)
+{
+    const int linesBefore = monitor()->ListCount();
+    const qint64 memoryBefore = residentBytes();
+    // Through AddChar, as the receive handler calls it; the event loop runs now and then as
+    // it would between serial events.
+    while (monitor()->ListCount() < lines) {
+        const QByteArray text = m_traffic.generate(kLineLength * 100);
+        for (char byte : text)
+            m_window->AddChar(QString(QLatin1Char(byte)));
+        QCoreApplication::processEvents();
+    }
+    const int added = monitor()->ListCount() - linesBefore;
+    return added > 0 ? double(residentBytes() - memoryBefore) / added : 0;
+}
+
+QByteArray Bench::monitorTextFrom(int line)
+{
+    QByteArray text;
+    for (int i = line; i < monitor()->ListCount(); ++i)
+        text += monitor()->List(i).toLatin1();
+    return text;
+}
+
+Figures Bench::measure(qint64 characters, double pacedSeconds, double* cpuShare)
+{
+    Figures figures;
+    m_window->cmdNewLine_Click();
+    const int firstLine = monitor()->ListCount() - 1;
+    const int resultsBefore = results()->ListCount();
+    const QByteArray text = m_traffic.generate(pacedSeconds > 0 ? qint64(pacedSeconds * kLineRate) : characters);
+    const qint64 receivedBefore = m_received;
+    const qint64 memoryBefore = residentBytes();
+
+    std::atomic<bool> failed{false};
+    std::thread writer([&] {
+        QElapsedTimer clock;
+        clock.start();
+        qsizetype done = 0;
+        while (done < text.size()) {
+            qsizetype chunk = text.size() - done;
+            if (pacedSeconds > 0) {
+                const qint64 due = qint64(clock.nsecsElapsed() / 1e9 * kLineRate);
+                chunk = std::min<qsizetype>(chunk, due - done);
+                if (chunk <= 0) {
+                    ::usleep(m_pacingMs * 1000);
+                    continue;
+                }
+            }
+            const ssize_t written = ::write(m_farEnd, text.constData() + done, static_cast<size_t>(chunk));
+            if (written > 0)
+                done += written;
+            else if (written < 0 && errno != EINTR && errno != EAGAIN) {
+                failed = true;
+                return;
+            }
+        }
+    });
+
+    // A timer that should tick every few milliseconds: how late it comes is how long the
+    // window could not react.
+    constexpr qint64 kTickNs = 10'000'000;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastTick = 0;
+    qint64 longestGap = 0;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(int(kTickNs / 1'000'000));
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longestGap = std::max(longestGap, now - lastTick - kTickNs);
+        lastTick = now;
+    });
+    QEventLoop loop;
+    QTimer done;
+    done.setInterval(20);
+    QObject::connect(&done, &QTimer::timeout, [&] {
+        if (m_received - receivedBefore >= text.size() || failed)
+            loop.quit();
+    });
+    const double cpuBefore = threadCpuSeconds();
+    tick.start();
+    done.start();
+    loop.exec();
+    const double elapsed = clock.nsecsElapsed() / 1e9;
+    const double cpu = threadCpuSeconds() - cpuBefore;
+    tick.stop();
+    done.stop();
+    writer.join();
+    QCoreApplication::processEvents();
+
+    const int linesAdded = monitor()->ListCount() - firstLine;
+    figures.lines = monitor()->ListCount();
+    figures.charsPerSecond = text.size() / elapsed;
+    figures.bytesPerLine = linesAdded > 1 ? double(residentBytes() - memoryBefore) / linesAdded : 0;
+    figures.stallMs = longestGap / 1e6;
+    const QByteArray shown = monitorTextFrom(firstLine);
+    figures.lost = text.size() - shown.size() + m_dialogs.messages.count(QStringLiteral("Datenverlust!"));
+    if (shown != text && figures.lost == 0)
+        figures.lost = 1;  // the same count, but not the same bytes
+    // Every hit fills the last result line and leaves a new empty one after it.
+    const auto hitLines = [](int count) { return count > 0 ? count - 1 : 0; };
+    figures.hitsRight = hitLines(results()->ListCount()) - hitLines(resultsBefore) == expectedHits(text);
+    if (cpuShare)
+        *cpuShare = cpu / elapsed;
+    return figures;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    registerFontSubstitutes();
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Wirelark's monitor at full line rate."));
+    options.addHelpOption();
+    const QCommandLineOption sizes(QStringLiteral("sizes"), QStringLiteral("Monitor sizes in lines."), QStringLiteral("list"),
+                                   QStringLiteral("0,100000,1000000"));
+    const QCommandLineOption characters(QStringLiteral("chars"), QStringLiteral("Characters written per size."), QStringLiteral("n"),
+                                        QStringLiteral("1000000"));
+    const QCommandLineOption paced(QStringLiteral("paced"), QStringLiteral("Also write at the line rate for this many seconds."),
+                                   QStringLiteral("s"), QStringLiteral("0"));
+    const QCommandLineOption smoke(QStringLiteral("smoke"), QStringLiteral("A small run that checks correctness only."));
+    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Traffic seed."), QStringLiteral("n"), QStringLiteral("7"));
+    const QCommandLineOption chunk(QStringLiteral("chunk-ms"),
+                                   QStringLiteral("Paced mode: milliseconds between writes (a USB adapter delivers every 1 to 16 ms)."),
+                                   QStringLiteral("ms"), QStringLiteral("1"));
+    options.addOptions({sizes, characters, paced, smoke, seed, chunk});
+    options.process(app);
+
+    QList<int> lineCounts;
+    for (const QString& size : options.value(sizes).split(QLatin1Char(',')))
+        lineCounts << size.toInt();
+    qint64 perSize = options.value(characters).toLongLong();
+    double pacedSeconds = options.value(paced).toDouble();
+    if (options.isSet(smoke)) {
+        lineCounts = {0, 300};
+        perSize = 5000;
+        pacedSeconds = 0.3;
+    }
+
+    Bench bench(options.value(seed).toUInt());
+    bench.m_pacingMs = std::max(1, options.value(chunk).toInt());
+    if (!bench.start()) {
+        std::fprintf(stderr, "wirelark-bench: cannot start the window on a pseudo-terminal\n");
+        return 2;
+    }
+    std::printf("%10s %12s %10s %12s %10s %6s %5s\n", "lines", "chars/s", "x line", "bytes/line", "stall ms", "lost", "hits");
+    double minRatio = 1e300, rateAtEmpty = 0, rateAtLargest = 0, worstBytes = 0, worstStall = 0;
+    qint64 lost = 0;
+    bool hitsRight = true;
+    for (int lines : lineCounts) {
+        const double grownPerLine = bench.prefill(lines);
+        Figures figures = bench.measure(perSize, 0, nullptr);
+        // Growth over many lines says more than over the few thousand of one measurement.
+        if (grownPerLine > 0)
+            figures.bytesPerLine = grownPerLine;
+        const double ratio = figures.charsPerSecond / kLineRate;
+        std::printf("%10d %12.0f %10.1f %12.1f %10.1f %6lld %5s\n", lines, figures.charsPerSecond, ratio,
+                    figures.bytesPerLine, figures.stallMs, static_cast<long long>(figures.lost),
+                    figures.hitsRight ? "ok" : "WRONG");
+        std::fflush(stdout);
+        minRatio = std::min(minRatio, ratio);
+        if (lines == lineCounts.first())
+            rateAtEmpty = figures.charsPerSecond;
+        rateAtLargest = figures.charsPerSecond;
+        worstBytes = std::max(worstBytes, figures.bytesPerLine);
+        worstStall = std::max(worstStall, figures.stallMs);
+        lost += figures.lost;
+        hitsRight = hitsRight && figures.hitsRight;
+    }
+    if (pacedSeconds > 0) {
+        double cpuShare = 0;
+        const Figures figures = bench.measure(0, pacedSeconds, &cpuShare);
+        std::printf("paced at the line rate for %.1f s: %.1f %% of one core, stall %.1f ms, lost %lld\n", pacedSeconds,
+                    cpuShare * 100, figures.stallMs, static_cast<long long>(figures.lost));
+        lost += figures.lost;
+        hitsRight = hitsRight && figures.hitsRight;
+    }
+    std::printf("x_linerate=%.1f flat=%.2f bytes_per_line=%.0f stall_ms=%.1f lost=%lld\n", minRatio,
+                rateAtEmpty > 0 ? rateAtLargest / rateAtEmpty : 0, worstBytes, worstStall, static_cast<long long>(lost));
+    return lost == 0 && hitsRight ? 0 : 1;
+}
