@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what Wirelark needs to build, run and test on Debian 12.
+# Installs what Wirelark needs to build, run and test on Debian 12 (clang for the fuzzers).
 set -euo pipefail
 
 packages=(
@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
   libgl-dev
   fonts-liberation fonts-comic-neue
+  clang-14 libclang-rt-14-dev
 )
 
 as_root=()

@@ -149,6 +149,10 @@ int main(int argc, char* argv[])
         pending.remove(0, written);
         sentCharacters += written;
     }
+    // Closing the terminal throws away what the reader has not taken yet: give it a moment,
+    // or until it lets go of the device.
+    for (int waited = 0; !g_stop && waited < 2000 && readerAttached(farEnd); waited += 20)
+        ::usleep(20000);
     if (!linkPath.isEmpty())
         QFile::remove(linkPath);
     ::close(farEnd);
