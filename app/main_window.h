@@ -66,6 +66,7 @@ protected:
     void FillPortList();
     // The device went away while the monitor was on (serial/monitor_switch.cpp)
     void portLost();
+    void showSwitchOff();
 
     // The streaming matcher (autofilter/matcher.cpp)
     void RunAutoFilter(const QString& text);

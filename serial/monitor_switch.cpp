@@ -31,10 +31,7 @@ void frmWirelark::cmdPortOpen_Click()
         if (!MSComm1->PortOpen())
             return;
         MSComm1->SetPortOpen(false);
-        cmdPortOpen->SetBackColor(kOff);
-        cmdPortOpen->SetCaption(QStringLiteral("Öffnen"));
-        lblMonitor->SetBackColor(kOn);
-        lblMonitor->SetCaption(QStringLiteral("Monitor inaktiv"));
+        showSwitchOff();
         return;
     }
 
@@ -70,13 +67,18 @@ void frmWirelark::cmdPortOpen_Click()
     }
 }
 
-void frmWirelark::portLost()
+void frmWirelark::showSwitchOff()
 {
-    // With the port gone a click on "Schließen" would do nothing for ever: back to the off look.
     cmdPortOpen->SetBackColor(kOff);
     cmdPortOpen->SetCaption(QStringLiteral("Öffnen"));
     lblMonitor->SetBackColor(kOn);
     lblMonitor->SetCaption(QStringLiteral("Monitor inaktiv"));
+}
+
+void frmWirelark::portLost()
+{
+    // With the port gone a click on "Schließen" would do nothing for ever: back to the off look.
+    showSwitchOff();
     m_dialogs.MsgBox(QStringLiteral("Die Verbindung zu COM%1 ist abgebrochen (Gerät entfernt?).\n"
                                     "Der Monitor ist ausgeschaltet.")
                          .arg(MSComm1->CommPort()),

@@ -1,5 +1,7 @@
 #include "scripted_dialogs.h"
 
+#include <QFile>
+
 void ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title)
 {
     messages.append({text, style, title});
@@ -32,4 +34,16 @@ QStringList TestWindow::entries(const char* name)
     for (int i = 0; i < box->ListCount(); ++i)
         lines << box->List(i);
     return lines;
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }

@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 #include "app/main_window.h"
+#include "serial/line_errors.h"
 
 #include <QList>
 #include <QQueue>
@@ -32,6 +33,20 @@ public:
     std::function<void()> whileMessageOpen;      // runs while a message box "is open"
     std::function<void()> whileSaveOpen;         // runs while the Save As dialog "is open"
 };
+
+// Line-error counters that the test sets by hand.
+class ScriptedLineErrors : public LineErrorSource {
+public:
+    explicit ScriptedLineErrors(LineErrorCounts* counts) : m_counts(counts) {}
+    std::optional<LineErrorCounts> read(qintptr) override { return *m_counts; }
+
+private:
+    LineErrorCounts* m_counts;
+};
+
+// Fixture files, whole.
+QByteArray readBytes(const QString& path);
+bool writeBytes(const QString& path, const QByteArray& bytes);
 
 // Gives the tests the window's inner routines, as the window's own code would call them.
 class TestWindow : public frmWirelark {

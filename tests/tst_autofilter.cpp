@@ -11,23 +11,6 @@
 
 #include <memory>
 
-namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-}  // namespace
-
 class TstAutofilter : public QObject {
     Q_OBJECT
 private slots:
@@ -157,7 +140,7 @@ void TstAutofilter::readAndSaveAreByteExact()
             bytes += "\r\n";
     }
     bytes += "\r\n\r\nA?C;Sensor\r\n";  // an empty line in the middle, then an ordinary entry
-    writeBytes(filterfile::kFileName, bytes);
+    QVERIFY(writeBytes(filterfile::kFileName, bytes));
 
     m_window->cmdReadFilter_Click();
     QCOMPARE(m_list->ListCount(), 11);
@@ -272,7 +255,7 @@ void TstAutofilter::addRefusesTextFilterFileCannotHold()
 
 void TstAutofilter::delRemovesCurrentEntry()
 {
-    writeBytes(filterfile::kFileName, "a\r\nb\r\nc\r\n");
+    QVERIFY(writeBytes(filterfile::kFileName, "a\r\nb\r\nc\r\n"));
     m_window->cmdReadFilter_Click();
     m_window->cmdRemoveItemAutoFilter_Click();  // Read made the last entry current
     QCOMPARE(m_window->entries("lstAutoFilter"), QStringList({"a", "b"}));
@@ -299,7 +282,7 @@ void TstAutofilter::delWithoutCurrentEntryWarns()
 
 void TstAutofilter::readWithEmptyMiddleLine()
 {
-    writeBytes(filterfile::kFileName, "one\r\n\r\nthree");
+    QVERIFY(writeBytes(filterfile::kFileName, "one\r\n\r\nthree"));
     m_window->cmdReadFilter_Click();
     QCOMPARE(m_window->entries("lstAutoFilter"), QStringList({"one", "", "three"}));
     QCOMPARE(m_list->ListIndex(), 2);
@@ -307,7 +290,7 @@ void TstAutofilter::readWithEmptyMiddleLine()
 
 void TstAutofilter::clearThenSaveEmptiesFileAndReadRestores()
 {
-    writeBytes(filterfile::kFileName, "a\r\nb\r\n");
+    QVERIFY(writeBytes(filterfile::kFileName, "a\r\nb\r\n"));
     m_window->cmdReadFilter_Click();
     m_window->cmdClearAutoFilter_Click();
     QCOMPARE(m_list->ListCount(), 0);

@@ -15,25 +15,6 @@
 
 #include <memory>
 
-namespace {
-
-class ScriptedLineErrors : public LineErrorSource {
-public:
-    explicit ScriptedLineErrors(LineErrorCounts* counts) : m_counts(counts) {}
-    std::optional<LineErrorCounts> read(qintptr) override { return *m_counts; }
-
-private:
-    LineErrorCounts* m_counts;
-};
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-}  // namespace
-
 class TstMonitor : public QObject {
     Q_OBJECT
 private slots:

@@ -16,18 +16,6 @@
 
 namespace {
 
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
 // A tiny file system of its own (a tmpfs), to fill up or to make read-only.
 class SmallDisk {
 public:
@@ -177,13 +165,8 @@ void TstRobustness::burstLargerThanBufferDuringBox()
     PseudoTerminal probe;
     QVERIFY(probe.isValid());
     LineErrorCounts counts;
-    struct Counters : LineErrorSource {
-        LineErrorCounts* counts;
-        std::optional<LineErrorCounts> read(qintptr) override { return *counts; }
-    };
-    auto errors = std::make_unique<Counters>();
-    errors->counts = &counts;
-    auto port = std::make_unique<MSComm>(PortMap({probe.devicePath()}), std::move(errors));
+    auto port = std::make_unique<MSComm>(PortMap({probe.devicePath()}),
+                                         std::make_unique<ScriptedLineErrors>(&counts));
     port->SetInBufferSize(64);
     m_window = std::make_unique<TestWindow>(*m_dialogs, std::move(port));
     m_window->Form_Load();

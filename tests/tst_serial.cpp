@@ -30,16 +30,6 @@ const QString kNoPortNumber = QStringLiteral("Fehler! Sind eventuell keine COM-P
 const QString kCannotOpen =
     QStringLiteral("Fehler! Sind eventuell keine COM-Ports vorhanden oder die Einstellungen falsch?");
 
-// Line-error counters a test sets by hand.
-class ScriptedLineErrors : public LineErrorSource {
-public:
-    explicit ScriptedLineErrors(LineErrorCounts* counts) : m_counts(counts) {}
-    std::optional<LineErrorCounts> read(qintptr) override { return *m_counts; }
-
-private:
-    LineErrorCounts* m_counts;
-};
-
 // Another program holding a port: QSerialPort's lock keeps everyone else out.
 std::unique_ptr<QSerialPort> hold(const QString& path)
 {
