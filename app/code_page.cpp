@@ -21,7 +21,7 @@ QChar toChar(unsigned char byte)
     return QChar(char16_t(byte));
 }
 
-QString toText(const QByteArray& bytes)
+QString toText(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();

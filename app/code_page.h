@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Text files and serial input carry one byte per character in the Windows-1252 code page,
@@ -10,7 +11,7 @@
 namespace codepage {
 
 QChar toChar(unsigned char byte);
-QString toText(const QByteArray& bytes);
+QString toText(QByteArrayView bytes);
 
 // The byte of a character; false when the code page has none for it.
 bool toByte(QChar ch, char* byte);

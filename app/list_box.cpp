@@ -45,14 +45,48 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
+QByteArrayView ListModel::line(int row) const
+{
+    if (row == count() - 1)
+        return m_open;
+    const Packed& packed = m_lines[static_cast<std::size_t>(row)];
+    return QByteArrayView(packed.data, packed.size);
+}
+
+ListModel::Packed ListModel::pack(QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return {nullptr, 0};
+    if (bytes.size() > kBlockSize - m_blockUsed) {
+        // A new block; a line longer than a block gets one of its own.
+        const qsizetype size = std::max(kBlockSize, bytes.size());
+        m_blocks.push_back(std::make_unique<char[]>(static_cast<std::size_t>(size)));
+        m_blockUsed = size == kBlockSize ? 0 : size;
+        if (size != kBlockSize) {
+            std::copy(bytes.begin(), bytes.end(), m_blocks.back().get());
+            return {m_blocks.back().get(), bytes.size()};
+        }
+    }
+    char* at = m_blocks.back().get() + m_blockUsed;
+    std::copy(bytes.begin(), bytes.end(), at);
+    m_blockUsed += bytes.size();
+    return {at, bytes.size()};
+}
+
 void ListModel::append(QByteArray line)
 {
-    m_lines.push_back(std::move(line));
+    if (!m_lines.empty())
+        m_lines.back() = pack(m_open);
+    m_lines.push_back({nullptr, 0});
+    m_open = std::move(line);
 }
 
 void ListModel::replace(int row, QByteArray line)
 {
-    m_lines[static_cast<std::size_t>(row)] = std::move(line);
+    if (row == count() - 1)
+        m_open = std::move(line);
+    else
+        m_lines[static_cast<std::size_t>(row)] = pack(line);
     if (row >= m_published)
         return;  // the views will see it when it is published
     m_firstChanged = m_firstChanged < 0 ? row : std::min(m_firstChanged, row);
@@ -63,7 +97,11 @@ void ListModel::remove(int row)
 {
     publish();
     beginRemoveRows({}, row, row);
+    if (row == count() - 1 && row > 0)
+        m_open = line(row - 1).toByteArray();  // the entry before becomes the last one
     m_lines.erase(m_lines.begin() + row);
+    if (m_lines.empty())
+        m_open.clear();
     --m_published;
     endRemoveRows();
 }
@@ -73,6 +111,9 @@ void ListModel::clear()
     beginResetModel();
     m_lines.clear();
     m_lines.shrink_to_fit();
+    m_blocks.clear();
+    m_blockUsed = kBlockSize;
+    m_open.clear();
     m_published = 0;
     m_firstChanged = m_lastChanged = -1;
     endResetModel();

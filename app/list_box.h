@@ -2,11 +2,13 @@
 
 #include <QAbstractListModel>
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
 
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -23,7 +25,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
     int count() const { return static_cast<int>(m_lines.size()); }
-    const QByteArray& line(int row) const { return m_lines[static_cast<std::size_t>(row)]; }
+    QByteArrayView line(int row) const;
     void append(QByteArray line);
     void replace(int row, QByteArray line);
     void remove(int row);
@@ -34,7 +36,19 @@ public:
     bool hasUnpublished() const { return m_published < count() || m_firstChanged >= 0; }
 
 private:
-    std::vector<QByteArray> m_lines;
+    // Finished entries are packed one after the other into large blocks; the last entry, the
+    // one that grows with every received character, is kept apart until the next one follows.
+    struct Packed {
+        const char* data;
+        qsizetype size;
+    };
+    Packed pack(QByteArrayView bytes);
+
+    static constexpr qsizetype kBlockSize = 256 * 1024;
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    qsizetype m_blockUsed = kBlockSize;
+    std::vector<Packed> m_lines;  // the last one's storage is m_open
+    QByteArray m_open;
     int m_published = 0;      // entries the views know of
     int m_firstChanged = -1;  // changed entries the views were not told of yet
     int m_lastChanged = -1;

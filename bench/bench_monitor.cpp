@@ -39,11 +39,11 @@ constexpr int kLineLength = 101;
 // character that a failed attempt never stops on, so non-overlapping regular-expression
 // matches count the matcher's hits exactly.
 const QStringList kSearchStrings = {
-    QStringLiteral("s90a00ar91a;LM75 Temperatur"),
+    QStringLiteral("s90a00ar91a1Aa;LM75 26 Grad"),
     QStringLiteral("sA0np;EEPROM beschäftigt"),
-    QStringLiteral("sD0a00arD1a??a;RTC Sekunden"),
-    QStringLiteral("rA1a?0a;EEPROM liest x0"),
-    QStringLiteral("sA0a1?a;EEPROM Adresse 1x"),
+    QStringLiteral("sD0a00arD1a00a;RTC volle Minute"),
+    QStringLiteral("rA1a??a??a??a??n;EEPROM liest 4 Bytes"),
+    QStringLiteral("sA0a00a;EEPROM Adresse 00"),
 };
 
 class CountingDialogs : public Dialogs {
@@ -120,6 +120,9 @@ private:
 
 public:
     int m_pacingMs = 1;  // how often the paced writer hands characters to the terminal
+
+    // Hits in the result list so far: every hit fills the last line and leaves an empty one.
+    int hits() { return std::max(0, results()->ListCount() - 1); }
 };
 
 bool Bench::start()
@@ -308,7 +311,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     std::printf("%10s %12s %10s %12s %10s %6s %5s\n", "lines", "chars/s", "x line", "bytes/line", "stall ms", "lost", "hits");
-    double minRatio = 1e300, rateAtEmpty = 0, rateAtLargest = 0, worstBytes = 0, worstStall = 0;
+    double minRatio = 1e300, rateAtEmpty = 0, rateAtLargest = 0, bytesAtLargest = 0, worstStall = 0;
     qint64 lost = 0;
     bool hitsRight = true;
     for (int lines : lineCounts) {
@@ -326,7 +329,8 @@ int main(int argc, char* argv[])
         if (lines == lineCounts.first())
             rateAtEmpty = figures.charsPerSecond;
         rateAtLargest = figures.charsPerSecond;
-        worstBytes = std::max(worstBytes, figures.bytesPerLine);
+        // Over the largest fill: a few thousand lines say more about the allocator's start.
+        bytesAtLargest = figures.bytesPerLine;
         worstStall = std::max(worstStall, figures.stallMs);
         lost += figures.lost;
         hitsRight = hitsRight && figures.hitsRight;
@@ -339,7 +343,8 @@ int main(int argc, char* argv[])
         lost += figures.lost;
         hitsRight = hitsRight && figures.hitsRight;
     }
+    std::printf("hits listed: %d\n", bench.hits());
     std::printf("x_linerate=%.1f flat=%.2f bytes_per_line=%.0f stall_ms=%.1f lost=%lld\n", minRatio,
-                rateAtEmpty > 0 ? rateAtLargest / rateAtEmpty : 0, worstBytes, worstStall, static_cast<long long>(lost));
+                rateAtEmpty > 0 ? rateAtLargest / rateAtEmpty : 0, bytesAtLargest, worstStall, static_cast<long long>(lost));
     return lost == 0 && hitsRight ? 0 : 1;
 }

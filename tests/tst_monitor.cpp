@@ -4,6 +4,7 @@
 #include "pseudo_terminal.h"
 #include "scripted_dialogs.h"
 #include "serial/comm_port.h"
+#include "tools/probe_traffic.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,6 +36,7 @@ private slots:
     void lostInputShowsBoxAndAddsNothing();
     void otherEventsPassTheEmptyText();
     void charactersWaitingDuringBoxFollowInOrder();
+    void demoSearchStringsHitInSimulatedTraffic();
 
     // Monitor commands and the log file
     void newLineAndClear();
@@ -283,6 +285,23 @@ void TstMonitor::charactersWaitingDuringBoxFollowInOrder()
     QVERIFY(m_probe->write("abc"));
     QTRY_COMPARE(m_window->entries("lstMonitor"), QStringList{"abcdef"});
     QCOMPARE(boxes, 1);
+}
+
+void TstMonitor::demoSearchStringsHitInSimulatedTraffic()
+{
+    QVERIFY(QFile::copy(QStringLiteral(WIRELARK_SOURCE_DIR "/tools/demo/Filter4.ini"), QStringLiteral("Filter4.ini")));
+    m_window->cmdReadFilter_Click();
+    ListBox* list = m_window->list("lstAutoFilter");
+    QVERIFY(list->ListCount() >= 5);
+    for (int i = 0; i < 5; ++i)
+        list->SetSelected(i, true);
+    for (char byte : ProbeTraffic(1).generate(20000))
+        m_window->AddChar(QString(QLatin1Char(byte)));
+    const QString results = m_window->entries("lstResult").join(QLatin1Char('\n'));
+    for (int i = 0; i < 5; ++i) {
+        const QString comment = list->List(i).section(QLatin1Char(';'), 1, 1);
+        QVERIFY2(results.contains(comment), qPrintable(comment));
+    }
 }
 
 void TstMonitor::newLineAndClear()
