@@ -121,6 +121,8 @@ private:
 public:
     int m_pacingMs = 1;  // how often the paced writer hands characters to the terminal
 
+    void hideWindow() { m_window->hide(); }
+
     // Hits in the result list so far: every hit fills the last line and leaves an empty one.
     int hits() { return std::max(0, results()->ListCount() - 1); }
 };
@@ -287,10 +289,12 @@ int main(int argc, char* argv[])
                                    QStringLiteral("s"), QStringLiteral("0"));
     const QCommandLineOption smoke(QStringLiteral("smoke"), QStringLiteral("A small run that checks correctness only."));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Traffic seed."), QStringLiteral("n"), QStringLiteral("7"));
+    const QCommandLineOption hidden(QStringLiteral("hidden"),
+                                    QStringLiteral("Hide the window: shows what painting costs."));
     const QCommandLineOption chunk(QStringLiteral("chunk-ms"),
                                    QStringLiteral("Paced mode: milliseconds between writes (a USB adapter delivers every 1 to 16 ms)."),
                                    QStringLiteral("ms"), QStringLiteral("1"));
-    options.addOptions({sizes, characters, paced, smoke, seed, chunk});
+    options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden});
     options.process(app);
 
     QList<int> lineCounts;
@@ -310,6 +314,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "wirelark-bench: cannot start the window on a pseudo-terminal\n");
         return 2;
     }
+    if (options.isSet(hidden))
+        bench.hideWindow();
     std::printf("%10s %12s %10s %12s %10s %6s %5s\n", "lines", "chars/s", "x line", "bytes/line", "stall ms", "lost", "hits");
     double minRatio = 1e300, rateAtEmpty = 0, rateAtLargest = 0, bytesAtLargest = 0, worstStall = 0;
     qint64 lost = 0;

@@ -118,7 +118,9 @@ void MSComm::openDevice()
     m_open = true;
     m_deviceLost = false;
     m_lostCharacters = 0;
-    m_lastCounts = m_lineErrors->read(m_device->handle()).value_or(LineErrorCounts{});
+    const std::optional<LineErrorCounts> counts = m_lineErrors->read(m_device->handle());
+    m_hasCounters = counts.has_value();
+    m_lastCounts = counts.value_or(LineErrorCounts{});
 }
 
 void MSComm::closeDevice()
@@ -150,11 +152,15 @@ void MSComm::takeArrivedBytes()
         m_receiveStalled = false;
     }
     checkLineErrors();
+    // Not handed out from inside readyRead: QSerialPort raises no further readyRead while one
+    // is being handled, so a handler's modal box would keep arrivals out of our buffer.
     scheduleDispatch();
 }
 
 void MSComm::checkLineErrors()
 {
+    if (!m_hasCounters)
+        return;
     const std::optional<LineErrorCounts> counts = m_lineErrors->read(m_device->handle());
     if (!counts)
         return;

@@ -101,6 +101,7 @@ private:
     bool m_lossPending = false;       // one comEventRxOver per episode of loss
     quint64 m_lostCharacters = 0;
     LineErrorCounts m_lastCounts;
+    bool m_hasCounters = false;       // the device keeps error counters: asked once per arrival
     bool m_inHandler = false;
     bool m_dispatchPending = false;
     bool m_receiveStalled = false;    // the last receive event changed nothing: no read, no arrival
