@@ -3,6 +3,7 @@
 #include "app/fonts.h"
 #include "scripted_dialogs.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -36,6 +37,8 @@ private slots:
     void selectedPutRaisesClickBeforeReturning();
     void listIndexReachesViewOncePerPass();
     void removeItemMovesLaterEntriesUp();
+    void listsAreReadableByAccessibility();
+    void doubleClickAndF12OnlySelect();
     void realMessageBox_data();
     void realMessageBox();
     void realInputBox();
@@ -348,6 +351,39 @@ void TstApp::removeItemMovesLaterEntriesUp()
     QCOMPARE(list->SelCount(), 1);
     list->RemoveItem(1);
     QCOMPARE(list->SelCount(), 0);  // the removed entry took its selection with it
+}
+
+void TstApp::listsAreReadableByAccessibility()
+{
+    ListBox* monitor = m_window->list("lstMonitor");
+    m_window->AddChar(QStringLiteral("s"));
+    m_window->AddChar(QStringLiteral("p"));
+    m_window->AddChar(QStringLiteral("9"));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_COMPARE(monitor->model()->rowCount(), 2);  // the view has caught up
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(monitor);
+    QVERIFY(list && list->tableInterface());
+    QCOMPARE(list->tableInterface()->rowCount(), 2);
+    QCOMPARE(list->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("sp"));
+    QCOMPARE(list->tableInterface()->cellAt(1, 0)->text(QAccessible::Name), QStringLiteral("9"));
+}
+
+void TstApp::doubleClickAndF12OnlySelect()
+{
+    ListBox* monitor = m_window->list("lstMonitor");
+    for (const char* line : {"s90a00ap", "s91a19an", ""})
+        monitor->AddItem(QString::fromLatin1(line));
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTRY_COMPARE(monitor->model()->rowCount(), 3);
+    const QRect second = monitor->visualRect(monitor->model()->index(1, 0));
+    QTest::mouseDClick(monitor->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+    QTest::keyClick(monitor, Qt::Key_F12);
+    QCOMPARE(monitor->ListIndex(), 1);
+    QVERIFY(!monitor->findChild<QLineEdit*>());  // no editor opened
+    QCOMPARE(m_window->entries("lstMonitor"), QStringList({"s90a00ap", "s91a19an", ""}));
 }
 
 void TstApp::realMessageBox_data()
