@@ -4,6 +4,10 @@
 
 void registerFontSubstitutes()
 {
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
     QFont::insertSubstitutions(kSansSerif, {QStringLiteral("Liberation Sans"),
                                             QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(kComic, {QStringLiteral("Comic Neue"),

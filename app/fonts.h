@@ -4,7 +4,8 @@
 #include <QString>
 
 // The window asks for the classic Windows faces by name; on systems without them these
-// substitutes stand in (Debian: fonts-liberation, fonts-comic-neue).
+// substitutes stand in (Debian: fonts-liberation, fonts-comic-neue). Registered once, when
+// the first window is created.
 void registerFontSubstitutes();
 
 // A font of the window's tables: family, point size, bold or normal weight.

@@ -1,5 +1,4 @@
 #include "app/dialogs.h"
-#include "app/fonts.h"
 #include "app/main_window.h"
 #include "wirelark_version.h"
 
@@ -10,7 +9,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(kProductVersion));
-    registerFontSubstitutes();
 
     QtDialogs dialogs;
     frmWirelark window(dialogs);

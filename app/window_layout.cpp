@@ -43,6 +43,7 @@ void setBase(QWidget* control, ColorValue background)
 
 void frmWirelark::createControls()
 {
+    registerFontSubstitutes();
     setObjectName(QStringLiteral("frmWirelark"));
     setWindowTitle(QStringLiteral("Wirelark"));
     setFixedSize(pixels(kClientWidth), pixels(kClientHeight));

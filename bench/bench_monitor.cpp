@@ -2,7 +2,6 @@
 // into the real window, at three sizes of the monitor list. Prints figures; judges nothing
 // but correctness (exit code 1 when bytes were lost or hits miscounted).
 #include "app/dialogs.h"
-#include "app/fonts.h"
 #include "app/main_window.h"
 #include "serial/comm_port.h"
 #include "tools/probe_traffic.h"
@@ -277,7 +276,6 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    registerFontSubstitutes();
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Wirelark's monitor at full line rate."));
     options.addHelpOption();

@@ -492,7 +492,6 @@ void TstApp::writesWindowPicture()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    registerFontSubstitutes();
     TstApp test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,5 +1,4 @@
 // The search strings: Filter4.ini, the list commands, the selection and the matcher.
-#include "app/fonts.h"
 #include "autofilter/filter_file.h"
 #include "scripted_dialogs.h"
 
@@ -525,7 +524,6 @@ void TstAutofilter::clearResultsLeavesAttemptRunning()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    registerFontSubstitutes();
     TstAutofilter test;
     return QTest::qExec(&test, argc, argv);
 }
