@@ -316,13 +316,10 @@ void ListBox::countSelected()
 void ListBox::changed()
 {
     // The search-string list is small and clicked on: its views know every entry at once.
-    if (m_kind == SelectionKind::Simple) {
-        m_changingView = true;
-        m_model.publish();
-        m_changingView = false;
-    } else if (!m_refresh->isActive()) {
+    if (m_kind == SelectionKind::Simple)
+        publishEntries();
+    else if (!m_refresh->isActive())
         m_refresh->start();
-    }
 }
 
 void ListBox::scheduleViewSync()
@@ -364,11 +361,16 @@ void ListBox::resizeEvent(QResizeEvent* event)
     fitColumn();
 }
 
-void ListBox::syncView()
+void ListBox::publishEntries()
 {
     m_changingView = true;
     m_model.publish();
     m_changingView = false;
+}
+
+void ListBox::syncView()
+{
+    publishEntries();
     if (!m_viewSyncPending)
         return;
     m_viewSyncPending = false;

@@ -119,6 +119,7 @@ private:
     void scheduleViewSync();
     void syncView();
     void changed();
+    void publishEntries();
     void widenFor(const QString& text);
     void fitColumn();
 

@@ -116,10 +116,10 @@ private:
     int m_farEnd = -1;
     MSComm* m_port = nullptr;
     qint64 m_received = 0;
-
-public:
     int m_pacingMs = 1;  // how often the paced writer hands characters to the terminal
 
+public:
+    void setPacing(int milliseconds) { m_pacingMs = std::max(1, milliseconds); }
     void hideWindow() { m_window->hide(); }
 
     // Hits in the result list so far: every hit fills the last line and leaves an empty one.
@@ -307,7 +307,7 @@ int main(int argc, char* argv[])
     }
 
     Bench bench(options.value(seed).toUInt());
-    bench.m_pacingMs = std::max(1, options.value(chunk).toInt());
+    bench.setPacing(options.value(chunk).toInt());
     if (!bench.start()) {
         std::fprintf(stderr, "wirelark-bench: cannot start the window on a pseudo-terminal\n");
         return 2;

@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QSerialPort>
 #include <QSignalSpy>
@@ -357,10 +356,7 @@ void TstSerial::discoveryListsUsablePortsInOrder()
 void TstSerial::noUsablePortEndsAndLeavesFilterFileAlone()
 {
     const QByteArray stored("A?C;Sensor\r\nx;y\r\n");
-    QFile file(filterfile::kFileName);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(stored);
-    file.close();
+    QVERIFY(writeBytes(filterfile::kFileName, stored));
     usePorts({"/dev/wirelark-missing"});
 
     m_window = std::make_unique<TestWindow>(m_dialogs);
@@ -373,8 +369,7 @@ void TstSerial::noUsablePortEndsAndLeavesFilterFileAlone()
     QVERIFY(m_window->isUnloaded());
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_window->control<ComboBox>("cboPort")->ListIndex(), -1);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), stored);
+    QCOMPARE(readBytes(filterfile::kFileName), stored);
 }
 
 void TstSerial::startupReadsSearchStrings_data()
@@ -388,9 +383,7 @@ void TstSerial::startupReadsSearchStrings()
 {
     QFETCH(bool, withFile);
     if (withFile) {
-        QFile file(filterfile::kFileName);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("a;1\r\nb;2\r\n");
+        QVERIFY(writeBytes(filterfile::kFileName, "a;1\r\nb;2\r\n"));
     }
     usePorts({m_terminals[0]->devicePath()});
     m_window = std::make_unique<TestWindow>(m_dialogs);
@@ -559,9 +552,7 @@ void TstSerial::exitSavesClosesAndEnds()
     QVERIFY(!m_window->isVisible());
     QVERIFY(!comm()->PortOpen());
     QVERIFY(canOpen(m_terminals[0]->devicePath()));
-    QFile file(filterfile::kFileName);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("A?C;Sensor\r\n"));
+    QCOMPARE(readBytes(filterfile::kFileName), QByteArray("A?C;Sensor\r\n"));
 }
 
 void TstSerial::exitWithFailedSaveStaysOpen()
@@ -579,10 +570,7 @@ void TstSerial::exitWithFailedSaveStaysOpen()
 
 void TstSerial::titleBarCloseSavesNothing()
 {
-    QFile file(filterfile::kFileName);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("old\r\n");
-    file.close();
+    QVERIFY(writeBytes(filterfile::kFileName, "old\r\n"));
     usePorts({m_terminals[0]->devicePath()});
     m_window = std::make_unique<TestWindow>(m_dialogs);
     QVERIFY(m_window->Load());
@@ -590,8 +578,7 @@ void TstSerial::titleBarCloseSavesNothing()
     m_window->cmdAddItemAutoFilter_Click();
     QVERIFY(m_window->close());
     QVERIFY(!m_window->isVisible());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("old\r\n"));
+    QCOMPARE(readBytes(filterfile::kFileName), QByteArray("old\r\n"));
 }
 
 int main(int argc, char* argv[])
