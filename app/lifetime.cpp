@@ -22,10 +22,9 @@ void frmWirelark::Form_Load()
 
 void frmWirelark::cmdClose_Click()
 {
-    // Before the start-up read the list holds nothing of Filter4.ini: saving it would wipe
-    // the stored search strings. A save that fails keeps the window open, so that the list
-    // the user built is not lost with it; the message has said why.
-    if (m_searchStringsRead && !saveSearchStrings())
+    // A save that fails or is refused keeps the window open, so that the list the user built
+    // is not lost with it; the message has said why.
+    if (!saveSearchStringsOnExit())
         return;
     if (MSComm1->PortOpen())
         MSComm1->SetPortOpen(false);

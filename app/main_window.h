@@ -53,7 +53,7 @@ public:
     // The matcher's five active slots (index 0 to 4) and the raw selected entries (0 to 5).
     std::array<QString, 5> FilterString;
     std::array<QString, 5> FilterComment;
-    std::array<qint16, 5> FilterPos{1, 1, 1, 1, 1};  // 1-based; start-up sets them again
+    std::array<int, 5> FilterPos{1, 1, 1, 1, 1};  // 1-based; start-up sets them again
     std::array<bool, 5> FilterMatched{};
     std::array<QString, 5> FilterBuffer;
     std::array<QString, 6> SelectedFilter;
@@ -73,6 +73,9 @@ protected:
 
     // Saves lstAutoFilter to Filter4.ini; false (after telling the user) when it could not.
     bool saveSearchStrings();
+    // The Exit command's save: never over a file that the start-up read or the last Read could
+    // not read; false (after telling the user) when the window must stay open.
+    bool saveSearchStringsOnExit();
 
     // Port and status bar
     Label* Label5;
@@ -122,5 +125,6 @@ private:
     void Unload();
 
     bool m_searchStringsRead = false;  // the start-up read has run: Exit may save the list
+    bool m_filterFileUnread = false;    // the last Read failed: only Save may replace the file
     bool m_unloaded = false;
 };

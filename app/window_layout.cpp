@@ -1,6 +1,7 @@
 // Builds the window's controls in their creation state: captions, positions, fonts, colours.
 #include "app/fonts.h"
 #include "app/main_window.h"
+#include "app/translations.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ void setBase(QWidget* control, ColorValue background)
 void frmWirelark::createControls()
 {
     registerFontSubstitutes();
+    installQtTranslations();
     setObjectName(QStringLiteral("frmWirelark"));
     setWindowTitle(QStringLiteral("Wirelark"));
     setFixedSize(pixels(kClientWidth), pixels(kClientHeight));

@@ -1,10 +1,13 @@
 #include "autofilter/filter_file.h"
 
 #include "app/code_page.h"
+#include "app/plain_file.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace filterfile {
 
@@ -56,37 +59,63 @@ QString unstorableReason(const QString& entry)
 ReadResult read(const QString& path)
 {
     ReadResult result;
-    QFile file(path);
     if (!QFileInfo::exists(path)) {
         result.missing = true;
         return result;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
+    QFile file(path);
+    if (!plainfile::openForReading(file, &result.error))
         return result;
-    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
+        result.error = plainfile::reasonOf(file);
         return result;
     }
     result.entries = parse(bytes);
     return result;
 }
 
-QString write(const QString& path, const QStringList& entries)
+namespace {
+
+// Where the folder does not let us put a new file beside the old one but the file itself is
+// writable (a shared folder, a file an administrator prepared), it is written in place.
+WriteResult writeInPlace(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    QFile file(path);
+    QString reason;
+    if (!plainfile::openForWriting(file, &reason))
+        return {reason, true};
+    if (!plainfile::writeAll(file, bytes, &reason))
+        return {reason, false};
+    return {};
+}
+
+}  // namespace
+
+WriteResult write(const QString& path, const QStringList& entries)
+{
+    // A pipe or a device of that name is neither waited on nor replaced by a plain file.
+    const QString notPlain = plainfile::notPlainReason(path);
+    if (!notPlain.isEmpty())
+        return {notPlain, true};
     const QByteArray bytes = serialize(entries);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        // Only a refused new file (EACCES, as Qt itself tells it) means "write in place": on a
+        // full disk writing in place would destroy the old file.
+        const bool refusedBeside = errno == EACCES;
+        const QString reason = plainfile::reasonOf(file);
+        if (!refusedBeside || !QFileInfo(path).isFile())
+            return {reason, true};
+        return writeInPlace(path, bytes);
+    }
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = plainfile::reasonOf(file);
         file.cancelWriting();
-        return reason;
+        return {reason, true};
     }
     if (!file.commit())
-        return file.errorString();
+        return {plainfile::reasonOf(file), true};
     return {};
 }
 

@@ -21,12 +21,17 @@ QString unstorableReason(const QString& entry);
 struct ReadResult {
     QStringList entries;
     bool missing = false;  // no such file: the normal first start
-    QString error;         // the file exists but could not be read
+    QString error;         // the file exists but could not be read (or is no plain file)
 };
 ReadResult read(const QString& path);
 
-// Replaces the file atomically: on failure the old file stays as it was. Returns the
-// reason of a failure, or an empty text.
-QString write(const QString& path, const QStringList& entries);
+// Replaces the file atomically where its folder allows a new file beside it (on failure the
+// old file stays as it was), and writes it in place where only the file itself is writable.
+// Refuses anything but a plain file.
+struct WriteResult {
+    QString error;            // empty when the file was written
+    bool oldFileKept = true;  // on failure: the file is as it was before
+};
+WriteResult write(const QString& path, const QStringList& entries);
 
 }  // namespace filterfile

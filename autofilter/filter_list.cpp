@@ -60,7 +60,8 @@ void frmWirelark::cmdReadFilter_Click()
 {
     lstAutoFilter->Clear();
     const filterfile::ReadResult file = filterfile::read(filterfile::kFileName);
-    if (!file.error.isEmpty())
+    m_filterFileUnread = !file.error.isEmpty();
+    if (m_filterFileUnread)
         m_dialogs.MsgBox(QStringLiteral("Filter4.ini kann nicht gelesen werden:\n%1\n"
                                         "Die Liste der Suchstrings bleibt leer.")
                              .arg(file.error),
@@ -80,12 +81,39 @@ void frmWirelark::cmdSaveFilter_Click()
 bool frmWirelark::saveSearchStrings()
 {
     lstAutoFilter->SetListIndex(lstAutoFilter->ListCount() - 1);
-    const QString failure = filterfile::write(filterfile::kFileName, entriesOf(*lstAutoFilter));
-    if (failure.isEmpty())
+    const filterfile::WriteResult saved = filterfile::write(filterfile::kFileName, entriesOf(*lstAutoFilter));
+    if (saved.error.isEmpty()) {
+        m_filterFileUnread = false;  // the file now holds what the list holds
         return true;
+    }
+    const QString outcome = saved.oldFileKept
+                                ? QStringLiteral("Die bisherige Datei bleibt unverändert.")
+                                : QStringLiteral("Die Datei ist unvollständig; die Suchstrings in der "
+                                                 "Liste sind erhalten.");
     m_dialogs.MsgBox(QStringLiteral("Die Suchstrings konnten nicht in Filter4.ini gespeichert "
-                                    "werden:\n%1\nDie bisherige Datei bleibt unverändert.")
-                         .arg(failure),
+                                    "werden:\n%1\n%2")
+                         .arg(saved.error, outcome),
                      kCritical, kListTitle);
+    return false;
+}
+
+bool frmWirelark::saveSearchStringsOnExit()
+{
+    // Before the start-up read the list holds nothing of Filter4.ini: saving it would wipe
+    // the stored search strings.
+    if (!m_searchStringsRead)
+        return true;
+    if (!m_filterFileUnread)
+        return saveSearchStrings();
+    // A file that could not be read may hold search strings we have never seen: Exit leaves
+    // it alone. Entries the user has added since would be lost, so Exit asks for the
+    // explicit Save instead, which replaces the file.
+    if (lstAutoFilter->ListCount() == 0)
+        return true;
+    m_dialogs.MsgBox(QStringLiteral("Filter4.ini konnte nicht gelesen werden und wird beim Beenden "
+                                    "nicht überschrieben.\nDie Suchstrings in der Liste sind nicht "
+                                    "gespeichert: \u201ESave\u201C ersetzt die Datei durch sie, "
+                                    "Schließen über die Titelleiste verwirft sie."),
+                     kExclamation, kListTitle);
     return false;
 }

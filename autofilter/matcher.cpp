@@ -10,12 +10,13 @@ namespace {
 constexpr int kSlotCount = 5;
 constexpr QStringView kWildcard = u"?";
 
-// Beyond 32,767 a position would leave its 16-bit range; it stays there, which is beyond the
-// end of every pattern that can still complete, so the slot behaves exactly as one further on.
-constexpr qint16 kLastPosition = std::numeric_limits<qint16>::max();
+// Positions count in int, not 16 bits, so that a search string of more than 32,767 characters
+// hits like any other. Only empty texts move a position past its pattern's end; there it
+// stops at the largest int, beyond every pattern that can still complete.
+constexpr int kLastPosition = std::numeric_limits<int>::max();
 
 // The one pattern character at a 1-based position; empty beyond the end of the pattern.
-QStringView patternCharAt(const QString& pattern, qint16 position)
+QStringView patternCharAt(const QString& pattern, int position)
 {
     if (position < 1 || position > pattern.size())
         return {};

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray saved = filterfile::serialize(entries);
     if (filterfile::parse(saved) != entries)
         std::abort();
-    if (!filterfile::write(path, entries).isEmpty())
+    if (!filterfile::write(path, entries).error.isEmpty())
         std::abort();
     const filterfile::ReadResult read = filterfile::read(path);
     if (!read.error.isEmpty() || read.entries != entries)

@@ -1,33 +1,45 @@
 #include "monitor/log_file.h"
 
 #include "app/code_page.h"
+#include "app/plain_file.h"
+
+namespace {
+
+// Lines are collected and handed to the system in blocks of this size.
+constexpr qsizetype kBlockSize = 64 * 1024;
+
+}  // namespace
 
 bool LogFile::create(const QString& path)
 {
     m_file.setFileName(path);
-    return m_file.open(QIODevice::WriteOnly | QIODevice::Truncate) || fail();
+    return plainfile::openForWriting(m_file, &m_error);
 }
 
 bool LogFile::writeLine(const QString& line)
 {
     QByteArray bytes;
     codepage::toBytes(line, &bytes);
-    bytes += "\r\n";
-    return m_file.write(bytes) == bytes.size() || fail();
+    m_pending += bytes;
+    m_pending += "\r\n";
+    return m_pending.size() < kBlockSize || writePending();
+}
+
+bool LogFile::writePending()
+{
+    QString reason;
+    const bool written = plainfile::writeAll(m_file, m_pending, &reason);
+    m_pending.clear();
+    if (!written && m_error.isEmpty())
+        m_error = reason;
+    return written;
 }
 
 bool LogFile::close()
 {
     if (!m_file.isOpen())
         return m_error.isEmpty();
-    const bool flushed = m_file.flush() || fail();
+    const bool written = m_pending.isEmpty() || writePending();
     m_file.close();
-    return flushed && m_error.isEmpty();
-}
-
-bool LogFile::fail()
-{
-    if (m_error.isEmpty())
-        m_error = m_file.errorString();
-    return false;
+    return written && m_error.isEmpty();
 }

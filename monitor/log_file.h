@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 
@@ -14,8 +15,9 @@ public:
     QString errorString() const { return m_error; }
 
 private:
-    bool fail();
+    bool writePending();
 
     QFile m_file;
+    QByteArray m_pending;  // lines not yet handed to the system
     QString m_error;
 };

@@ -67,14 +67,36 @@ PortMap PortMap::fromSystem()
         devices << QStringLiteral("COM%1").arg(number);
     return PortMap(devices);
 #else
-    const QByteArray configured = qgetenv("WIRELARK_PORTS");
+    const QStringList configured = splitPortList(QString::fromLocal8Bit(qgetenv("WIRELARK_PORTS")));
     if (!configured.isEmpty())
-        return PortMap(QString::fromLocal8Bit(configured).split(QLatin1Char(':')));
+        return PortMap(configured);
     QStringList paths;
     for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
         paths << port.systemLocation();
     return PortMap(orderedSerialDevices(paths));
 #endif
+}
+
+QStringList splitPortList(const QString& list)
+{
+    // A ":" followed by "/" begins the next path; any other ":" belongs to the path, as in
+    // /dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0.
+    QStringList paths;
+    QString path;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const bool separator = list[i] == QLatin1Char(':')
+                               && (i + 1 == list.size() || list[i + 1] == QLatin1Char('/'));
+        if (!separator) {
+            path += list[i];
+            continue;
+        }
+        if (!path.isEmpty())
+            paths << path;
+        path.clear();
+    }
+    if (!path.isEmpty())
+        paths << path;
+    return paths;
 }
 
 QString PortMap::device(int number) const

@@ -5,8 +5,9 @@
 
 // Which device a port number means. On Windows COMn; elsewhere number n is the n-th serial
 // device the system reports, on-board ports (ttyS) first, then USB adapters (ttyUSB, ttyACM),
-// each in natural order of their numbers. WIRELARK_PORTS, a colon-separated list of device
-// paths, replaces that list: COM1 is its first path.
+// each in natural order of their numbers. WIRELARK_PORTS, a list of device paths separated
+// by ":", replaces that list: COM1 is its first path. Set but naming no path, it counts as
+// not set.
 class PortMap {
 public:
     explicit PortMap(QStringList devices) : m_devices(std::move(devices)) {}
@@ -21,6 +22,10 @@ public:
 private:
     QStringList m_devices;
 };
+
+// The paths of a WIRELARK_PORTS list: a ":" separates two paths only where the next begins
+// with "/", so paths that hold colons can be named; empty paths are dropped.
+QStringList splitPortList(const QString& list);
 
 // Device paths in the order the port numbers follow.
 QStringList orderedSerialDevices(const QStringList& paths);

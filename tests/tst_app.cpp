@@ -1,6 +1,7 @@
 // The window's creation state, its keyboard behaviour, the list boxes and the real dialogs.
 #include "app/dialogs.h"
 #include "app/fonts.h"
+#include "app/translations.h"
 #include "scripted_dialogs.h"
 
 #include <QAccessible>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -44,6 +46,7 @@ private slots:
     void realInputBox();
     void realSaveAsDialog();
     void writesWindowPicture();
+    void qtTextsFollowTheDesktopLanguage();
 
 private:
     std::unique_ptr<ScriptedDialogs> m_dialogs;
@@ -487,6 +490,17 @@ void TstApp::writesWindowPicture()
     const QString folder = qEnvironmentVariable("WIRELARK_BUILD_DIR", QDir::currentPath());
     const QString path = QDir(folder).filePath(QStringLiteral("wirelark-window.png"));
     QVERIFY(m_window->grab().save(path));
+}
+
+void TstApp::qtTextsFollowTheDesktopLanguage()
+{
+    // Qt words file errors itself, in English; on a German desktop they must arrive German.
+    QTranslator german;
+    QVERIFY2(loadQtTranslations(german, QLocale(QLocale::German, QLocale::Germany)),
+             "Qt's translations (qt6-translations-l10n) are not installed");
+    const QString full = german.translate("QIODevice", "No space left on device");
+    QVERIFY2(!full.isEmpty() && full != QStringLiteral("No space left on device"), qPrintable(full));
+    QVERIFY(!german.translate("QFileDialog", "Save As").isEmpty());
 }
 
 int main(int argc, char* argv[])

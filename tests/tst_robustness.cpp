@@ -1,6 +1,7 @@
 // Bad input from the disk, the serial device and the user: the program goes on and loses
 // nothing that it had.
 #include "autofilter/filter_file.h"
+#include "file_rights.h"
 #include "pseudo_terminal.h"
 #include "scripted_dialogs.h"
 #include "serial/comm_port.h"
@@ -12,6 +13,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -71,8 +76,16 @@ private slots:
     void burstLargerThanBufferDuringBox();
     void logFileOnFullDiskIsReported();
     void logFileOnReadOnlyDiskIsReported();
+    void unreadableFilterFileIsNeverReplacedUnasked_data();
+    void unreadableFilterFileIsNeverReplacedUnasked();
+    void saveWritesInPlaceWhereFolderIsReadOnly();
+    void pipeOfThatNameIsRefusedAtOnce_data();
+    void pipeOfThatNameIsRefusedAtOnce();
 
 private:
+    void loadOnProbe();
+
+    std::unique_ptr<PseudoTerminal> m_probe;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<TestWindow> m_window;
@@ -89,9 +102,20 @@ void TstRobustness::init()
 void TstRobustness::cleanup()
 {
     m_window.reset();
+    m_probe.reset();
     m_dialogs.reset();
     QDir::setCurrent(QDir::tempPath());
     m_folder.reset();
+}
+
+// A window started as the program starts, on a port that can be opened.
+void TstRobustness::loadOnProbe()
+{
+    m_probe = std::make_unique<PseudoTerminal>();
+    QVERIFY(m_probe->isValid());
+    m_window = std::make_unique<TestWindow>(
+        *m_dialogs, std::make_unique<MSComm>(PortMap({m_probe->devicePath()}), systemLineErrors()));
+    QVERIFY(m_window->Load());
 }
 
 void TstRobustness::unusableFilterFileGivesEmptyListAndGoesOn_data()
@@ -210,6 +234,8 @@ void TstRobustness::logFileOnFullDiskIsReported()
     m_window->cmdSaveMon_Click();
     QCOMPARE(m_dialogs->messages.size(), 1);
     QVERIFY(m_dialogs->messages[0].text.startsWith(QStringLiteral("Die Monitordaten konnten nicht gespeichert werden")));
+    QVERIFY2(m_dialogs->messages[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))),
+             qPrintable(m_dialogs->messages[0].text));  // the real reason, not "Unknown error"
     const QByteArray written = readBytes(disk.path(QStringLiteral("capture.log")));
     QVERIFY(!written.isEmpty());
     QVERIFY(written.size() < 100000);
@@ -230,6 +256,110 @@ void TstRobustness::logFileOnReadOnlyDiskIsReported()
     QCOMPARE(m_dialogs->messages.size(), 1);
     QCOMPARE(m_dialogs->messages[0].style, int(kCritical));
     QCOMPARE(readBytes(disk.path(QStringLiteral("capture.log"))), QByteArray("old\r\n"));
+}
+
+void TstRobustness::unreadableFilterFileIsNeverReplacedUnasked_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<QByteArray>("stored");
+    const QByteArray old("A?C;Sensor\r\ns90a??a;LM75\r\n");  // 30 bytes
+    QTest::newRow("exit at once") << "exit" << true << old;
+    QTest::newRow("read, then exit") << "read exit" << true << old;
+    QTest::newRow("added entry: exit refuses and stays open") << "add exit" << false << old;
+    QTest::newRow("added entry: Save replaces, then exit") << "add save exit" << true
+                                                         << QByteArray("neu;Eintrag\r\n");
+}
+
+void TstRobustness::unreadableFilterFileIsNeverReplacedUnasked()
+{
+    QFETCH(QString, steps);
+    QFETCH(bool, ends);
+    QFETCH(QByteArray, stored);
+    QVERIFY(writeBytes(filterfile::kFileName, "A?C;Sensor\r\ns90a??a;LM75\r\n"));
+    QVERIFY(QFile::setPermissions(filterfile::kFileName, QFileDevice::WriteOwner));
+    {
+        WithoutFileRights rights;
+        if (!rights.active())
+            QSKIP(qPrintable("file modes cannot be made to apply here: " + rights.reason()));
+        loadOnProbe();
+        QCOMPARE(m_dialogs->messages.size(), 1);  // the start-up read says it cannot read
+        for (const QString& step : steps.split(u' ')) {
+            if (step == "read") {
+                m_window->cmdReadFilter_Click();
+            } else if (step == "add") {
+                m_dialogs->inputAnswers << QStringLiteral("neu;Eintrag");
+                m_window->cmdAddItemAutoFilter_Click();
+            } else if (step == "save") {
+                m_window->cmdSaveFilter_Click();
+            } else {
+                m_window->cmdClose_Click();
+            }
+        }
+        QCOMPARE(m_window->isUnloaded(), ends);
+        if (!ends)
+            QCOMPARE(m_dialogs->messages.last().text.left(56),
+                     QStringLiteral("Filter4.ini konnte nicht gelesen werden und wird beim Be"));
+    }
+    QCOMPARE(readBytes(filterfile::kFileName), stored);
+}
+
+void TstRobustness::saveWritesInPlaceWhereFolderIsReadOnly()
+{
+    QVERIFY(writeBytes(filterfile::kFileName, "alt;bleibt\r\n"));
+    QVERIFY(QFile::setPermissions(QStringLiteral("."), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    {
+        WithoutFileRights rights;
+        if (!rights.active())
+            QSKIP(qPrintable("file modes cannot be made to apply here: " + rights.reason()));
+        loadOnProbe();
+        m_dialogs->inputAnswers << QStringLiteral("neu;Eintrag");
+        m_window->cmdAddItemAutoFilter_Click();
+        m_window->cmdClose_Click();
+        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(m_window->isUnloaded());
+    }
+    QVERIFY(QFile::setPermissions(QStringLiteral("."), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                            | QFileDevice::ExeOwner));
+    QCOMPARE(readBytes(filterfile::kFileName), QByteArray("alt;bleibt\r\nneu;Eintrag\r\n"));
+    QCOMPARE(QDir().entryList(QDir::Files), QStringList{filterfile::kFileName});  // no leftovers
+}
+
+void TstRobustness::pipeOfThatNameIsRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::newRow("Filter4.ini at start-up") << "start";
+    QTest::newRow("Filter4.ini on Read") << "read";
+    QTest::newRow("Filter4.ini on Save") << "save";
+    QTest::newRow("the log file's name") << "log";
+}
+
+void TstRobustness::pipeOfThatNameIsRefusedAtOnce()
+{
+    QFETCH(QString, when);
+    const QString pipe = when == "log" ? QStringLiteral("capture.log") : filterfile::kFileName;
+    if (when == "start")
+        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
+    loadOnProbe();
+    if (when != "start")
+        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
+    // Opening a pipe without a writer or a reader waits for ever: every step must return.
+    if (when == "read") {
+        m_window->cmdReadFilter_Click();
+    } else if (when == "save") {
+        m_window->cmdSaveFilter_Click();
+    } else if (when == "log") {
+        m_window->AddChar(QStringLiteral("s"));
+        m_dialogs->saveAnswers << pipe;
+        m_window->cmdSaveMon_Click();
+    }
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QVERIFY2(m_dialogs->messages[0].text.contains(QStringLiteral("Pipe")),
+             qPrintable(m_dialogs->messages[0].text));
+    // Exit neither waits on it nor replaces it; a save that failed on it keeps the window open.
+    m_window->cmdClose_Click();
+    QCOMPARE(m_window->isUnloaded(), when != "save");
+    QVERIFY(QFileInfo(pipe).isFile() == false && QFileInfo::exists(pipe));
 }
 
 int main(int argc, char* argv[])

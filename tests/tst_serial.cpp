@@ -54,6 +54,7 @@ private slots:
     void settingsAreParsed();
     void malformedSettingsMakeOpenFail();
     void portNumbersFollowNaturalOrder();
+    void environmentReplacesSystemPorts_data();
     void environmentReplacesSystemPorts();
     void charactersArriveOnePerEventInOrder();
     void handlerThatDoesNotReadGetsNoBusyLoop();
@@ -188,14 +189,39 @@ void TstSerial::portNumbersFollowNaturalOrder()
                           "/dev/ttyUSB1", "/dev/ttyACM0"}));
 }
 
+void TstSerial::environmentReplacesSystemPorts_data()
+{
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QStringList>("devices");
+    const QString byPath = "/dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0";
+    QTest::newRow("two plain paths") << "/dev/serial/by-id/probe:/dev/pts/7"
+                                     << QStringList{"/dev/serial/by-id/probe", "/dev/pts/7"};
+    QTest::newRow("by-path name with colons") << byPath << QStringList{byPath};
+    QTest::newRow("by-path name between others") << "/dev/ttyS0:" + byPath + ":/dev/ttyUSB0"
+                                                  << QStringList{"/dev/ttyS0", byPath, "/dev/ttyUSB0"};
+    QTest::newRow("by-id name") << "/dev/serial/by-id/usb-FTDI_FT232R_A1B2C3-if00-port0"
+                                << QStringList{"/dev/serial/by-id/usb-FTDI_FT232R_A1B2C3-if00-port0"};
+    QTest::newRow("relative first path") << "probe:/dev/ttyS0" << QStringList{"probe", "/dev/ttyS0"};
+    QTest::newRow("stray separators") << ":/dev/ttyS0:" << QStringList{"/dev/ttyS0"};
+    QTest::newRow("empty variable is the system's list") << "" << QStringList{};
+    QTest::newRow("separators only are the system's list") << ":" << QStringList{};
+}
+
 void TstSerial::environmentReplacesSystemPorts()
 {
-    usePorts({"/dev/serial/by-id/probe", "/dev/pts/7"});
+    QFETCH(QString, variable);
+    QFETCH(QStringList, devices);
+    QCOMPARE(splitPortList(variable), devices);
+    qputenv("WIRELARK_PORTS", variable.toLocal8Bit());
     const PortMap ports = PortMap::fromSystem();
-    QCOMPARE(ports.device(1), QStringLiteral("/dev/serial/by-id/probe"));
-    QCOMPARE(ports.device(2), QStringLiteral("/dev/pts/7"));
-    QCOMPARE(ports.device(3), QString());
-    QCOMPARE(ports.device(0), QString());
+    if (devices.isEmpty()) {
+        qunsetenv("WIRELARK_PORTS");
+        QCOMPARE(ports.devices(), PortMap::fromSystem().devices());
+        return;
+    }
+    QCOMPARE(ports.devices(), devices);
+    QCOMPARE(ports.device(1), devices.first());
+    QCOMPARE(ports.device(devices.size() + 1), QString());
 }
 
 void TstSerial::charactersArriveOnePerEventInOrder()
@@ -391,8 +417,8 @@ void TstSerial::startupReadsSearchStrings()
     QVERIFY(m_window->Load());
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->entries("lstAutoFilter"), withFile ? QStringList({"a;1", "b;2"}) : QStringList());
-    for (qint16 position : m_window->FilterPos)
-        QCOMPARE(position, qint16(1));
+    for (int position : m_window->FilterPos)
+        QCOMPARE(position, 1);
     QCOMPARE(portButtonText(), kOff);
     QVERIFY(!comm()->PortOpen());
     QCOMPARE(m_window->focusWidget(), m_window->control<QWidget>("cmdClose"));
