@@ -1,5 +1,6 @@
 #include "app/controls.h"
 
+#include <QAccessibleWidget>
 #include <QLineEdit>
 
 QColor toQColor(ColorValue value)
@@ -77,4 +78,60 @@ void ComboBox::SetListIndex(int index)
 {
     setCurrentIndex(index);
     m_textTyped = false;
+}
+
+NumberLabel::NumberLabel(const QString& caption, QWidget* parent) : Label(QString(), parent)
+{
+    setAccessibleName(caption);
+}
+
+namespace {
+
+class AccessibleNumberLabel : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleNumberLabel(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return number();
+        return QAccessibleWidget::text(kind);
+    }
+    QVariant currentValue() const override
+    {
+        bool ok = false;
+        const qlonglong value = number().toLongLong(&ok);
+        return ok ? QVariant(value) : QVariant();
+    }
+    void setCurrentValue(const QVariant&) override {}  // shown, never set by the user
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return {}; }
+    QVariant minimumStepSize() const override { return {}; }
+
+private:
+    QString number() const { return static_cast<const QLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* accessibleControl(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("NumberLabel") && object && object->isWidgetType())
+        return new AccessibleNumberLabel(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
+void registerAccessibleControls()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    QAccessible::installFactory(accessibleControl);
 }

@@ -47,6 +47,16 @@ private:
     QRect m_placed;  // the geometry it was given, which it never shrinks below
 };
 
+// A label that shows a number beside a caption of its own (lblListIndexMonitor beside
+// "Index"). A screen reader names it by that caption and reads the number as its value.
+class NumberLabel : public Label {
+    Q_OBJECT
+public:
+    NumberLabel(const QString& caption, QWidget* parent);
+};
+// Makes screen readers see number labels as above; once, before the first window.
+void registerAccessibleControls();
+
 // The port chooser: a drop-down list with an editable text field. Typing into the field
 // leaves no entry selected, so ListIndex is -1 until an entry is chosen again.
 class ComboBox : public QComboBox {

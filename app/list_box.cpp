@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace {
 
@@ -187,11 +188,15 @@ ListBox::ListBox(SelectionKind kind, QWidget* parent)
     setSelectionMode(kind == SelectionKind::Simple ? QAbstractItemView::MultiSelection
                                                    : QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list for the next control, as in every list box; a table moves its cell.
+    setTabKeyNavigation(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onCurrentChanged(current); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { onSelectionChanged(); });
+            [this](const QItemSelection& selected, const QItemSelection& deselected) {
+                onSelectionChanged(selected, deselected);
+            });
 }
 
 void ListBox::AddItem(const QString& text)
@@ -282,6 +287,39 @@ int ListBox::SelCount() const
     return m_selCount;
 }
 
+void ListBox::selectAll()
+{
+    if (m_kind == SelectionKind::Single)
+        QTableView::selectAll();
+}
+
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
+                                                              const QEvent* event) const
+{
+    if (m_kind == SelectionKind::Single)
+        return QTableView::selectionCommand(index, event);
+    // A simple list changes its selection on a click and on the space bar, one entry at a
+    // time, and on nothing else: not on moving the current entry (arrow keys, Home, End, the
+    // logic's ListIndex), not on Shift with a click, which would toggle a whole range.
+    const auto toggle = QItemSelectionModel::Toggle | QItemSelectionModel::Rows;
+    if (!event)
+        return QItemSelectionModel::NoUpdate;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const bool space = key->key() == Qt::Key_Space || key->key() == Qt::Key_Select;
+        return space && !(key->modifiers() & Qt::ShiftModifier) ? toggle : QItemSelectionModel::NoUpdate;
+    }
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<const QMouseEvent*>(event);
+        const bool click = mouse->button() == Qt::LeftButton && !(mouse->modifiers() & Qt::ShiftModifier);
+        return click ? toggle : QItemSelectionModel::NoUpdate;
+    }
+    default:
+        return QItemSelectionModel::NoUpdate;
+    }
+}
+
 void ListBox::mouseMoveEvent(QMouseEvent* event)
 {
     // Dragging over a simple list would toggle every entry passed; one click, one entry.
@@ -299,11 +337,17 @@ void ListBox::onCurrentChanged(const QModelIndex& current)
     m_viewSyncPending = false;
 }
 
-void ListBox::onSelectionChanged()
+void ListBox::onSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
 {
     countSelected();
-    if (!m_changingView)
-        emit Click();
+    if (m_changingView)
+        return;
+    // The entry the user toggled is the current one, whatever input toggled it, so that the
+    // handler's refusal of a sixth entry deselects that very entry.
+    const QModelIndexList changed = selected.indexes() + deselected.indexes();
+    if (changed.size() == 1)
+        m_listIndex = changed.first().row();
+    emit Click();
 }
 
 void ListBox::countSelected()
@@ -361,11 +405,23 @@ void ListBox::resizeEvent(QResizeEvent* event)
     fitColumn();
 }
 
+bool ListBox::scrolledToEnd() const
+{
+    return verticalScrollBar()->value() == verticalScrollBar()->maximum();
+}
+
 void ListBox::publishEntries()
 {
+    if (!m_model.hasUnpublished())
+        return;
+    // A list scrolled to its end follows new entries, like a terminal; scrolled up to read,
+    // it stays where the user put it.
+    const bool follow = scrolledToEnd();
     m_changingView = true;
     m_model.publish();
     m_changingView = false;
+    if (follow)
+        scrollToBottom();
 }
 
 void ListBox::syncView()

@@ -107,19 +107,29 @@ signals:
     // entry's state (raised before SetSelected returns).
     void Click();
 
+public:
+    // Typing a letter neither jumps nor selects: in a list of search strings it would change
+    // the active ones unnoticed, and in a monitor of a million lines it would search them all.
+    void keyboardSearch(const QString&) override {}
+    // Ctrl+A selects nothing: the search strings are chosen one by one, five at most.
+    void selectAll() override;
+
 protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void onCurrentChanged(const QModelIndex& current);
-    void onSelectionChanged();
+    void onSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void countSelected();
     void scheduleViewSync();
     void syncView();
     void changed();
     void publishEntries();
+    bool scrolledToEnd() const;
     void widenFor(const QString& text);
     void fitColumn();
 

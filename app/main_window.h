@@ -91,7 +91,7 @@ protected:
     CommandButton* cmdNewLine;
     CommandButton* cmdSaveMon;
     CheckBox* chkCRLF;
-    Label* lblListIndexMonitor;
+    NumberLabel* lblListIndexMonitor;
     Label* Label3;
     QFrame* Line1;
 
@@ -104,7 +104,7 @@ protected:
     CommandButton* cmdDeselectAll;
     Label* Label6;
     Label* Label2;
-    Label* lblSelCount;
+    NumberLabel* lblSelCount;
     ListBox* lstAutoFilter;
     CommandButton* cmdClearAutoFilter;
     CommandButton* cmdAddItemAutoFilter;

@@ -46,6 +46,7 @@ void frmWirelark::createControls()
 {
     registerFontSubstitutes();
     installQtTranslations();
+    registerAccessibleControls();
     setObjectName(QStringLiteral("frmWirelark"));
     setWindowTitle(QStringLiteral("Wirelark"));
     setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
@@ -94,7 +95,7 @@ void frmWirelark::createControls()
     chkCRLF = place(new CheckBox(QStringLiteral("CRLF nach STOP"), this), "chkCRLF",
                     4563, 3744, 1885, 364, sansBold78);
     chkCRLF->setChecked(true);
-    lblListIndexMonitor = place(new Label(QString(), this), "lblListIndexMonitor",
+    lblListIndexMonitor = place(new NumberLabel(QStringLiteral("Index"), this), "lblListIndexMonitor",
                                 13221, 3809, 364, 247, fixedBold102);
     lblListIndexMonitor->SetBackColor(kLightYellow);
     lblListIndexMonitor->setGrowsLeft(true);
@@ -120,7 +121,8 @@ void frmWirelark::createControls()
     cmdDeselectAll->setToolTip(QStringLiteral("Löscht Suchergebnisse"));
     Label6 = place(new Label(QStringLiteral("Suchstrings"), this), "Label6", 9945, 4329, 1651, 364, comic144);
     Label2 = place(new Label(QStringLiteral("SelCount"), this), "Label2", 11817, 4446, 949, 247, sansBold78);
-    lblSelCount = place(new Label(QString(), this), "lblSelCount", 12753, 4446, 364, 247, fixed102);
+    lblSelCount = place(new NumberLabel(QStringLiteral("SelCount"), this), "lblSelCount",
+                        12753, 4446, 364, 247, fixed102);
     lblSelCount->SetBackColor(kLightYellow);
     lstAutoFilter = place(new ListBox(ListBox::SelectionKind::Simple, this), "lstAutoFilter",
                           8307, 4797, 4927, 3168, fixed108);
@@ -140,6 +142,18 @@ void frmWirelark::createControls()
     cmdSaveFilter = place(new CommandButton(QStringLiteral("Save"), this), "cmdSaveFilter",
                           13455, 7722, 832, 364, sansBold66);
     cmdSaveFilter->setToolTip(QStringLiteral("Speichert Suchstrings"));
+
+    // A screen reader names each list and the chooser by its heading (item views take only
+    // an accessible name; a combo box on Linux is named by the label whose buddy it is), and
+    // tells every control's tooltip as its description (item views do not by themselves).
+    const std::initializer_list<std::pair<Label*, QWidget*>> headings = {
+        {Label1, lstMonitor}, {Label7, lstResult}, {Label6, lstAutoFilter}, {Label5, cboPort}};
+    for (const auto& [heading, control] : headings) {
+        heading->setBuddy(control);
+        control->setAccessibleName(heading->text());
+    }
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setAccessibleDescription(control->toolTip());
 
     // Labels, the rule and the index displays never take the focus.
     for (QWidget* passive : std::initializer_list<QWidget*>{

@@ -12,6 +12,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTranslator>
@@ -30,16 +31,24 @@ private slots:
     void colours_data();
     void colours();
     void startsEmptyWithCrlfTicked();
+    void focusOrderWrapsBothWays_data();
     void focusOrderWrapsBothWays();
     void altNPressesNewLineFromAnywhere();
     void noButtonIsDefaultOrCancel();
     void listsAndChooserKeepFixedPitch();
     void simpleListTogglesOneEntryPerClick();
     void simpleListSpaceTogglesCurrentEntry();
+    void simpleListChangesOnlyOnClickOrSpace_data();
+    void simpleListChangesOnlyOnClickOrSpace();
+    void sixthEntryIsRefusedWhateverTheInput_data();
+    void sixthEntryIsRefusedWhateverTheInput();
     void selectedPutRaisesClickBeforeReturning();
     void listIndexReachesViewOncePerPass();
     void removeItemMovesLaterEntriesUp();
     void listsAreReadableByAccessibility();
+    void controlsAreNamedForScreenReaders_data();
+    void controlsAreNamedForScreenReaders();
+    void resultListFollowsItsEndOnly();
     void doubleClickAndF12OnlySelect();
     void realMessageBox_data();
     void realMessageBox();
@@ -49,6 +58,10 @@ private slots:
     void qtTextsFollowTheDesktopLanguage();
 
 private:
+    void showActive();
+    void fillSearchStrings(int count);
+    void sendInput(ListBox* list, const QString& input);
+
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<TestWindow> m_window;
 };
@@ -63,6 +76,45 @@ void TstApp::cleanup()
 {
     m_window.reset();
     m_dialogs.reset();
+}
+
+void TstApp::showActive()
+{
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TstApp::fillSearchStrings(int count)
+{
+    ListBox* list = m_window->list("lstAutoFilter");
+    for (int i = 0; i < count; ++i)
+        list->AddItem(QStringLiteral("%1?;entry %2").arg(QChar(u'A' + i)).arg(i));
+}
+
+// Input as the user gives it: "click N", "shift-click N", or keys separated by blanks
+// ("Up", "Down", "Home", "End", "PgDown", "Space", "Ctrl+A", "Shift+Down", a letter).
+void TstApp::sendInput(ListBox* list, const QString& input)
+{
+    const QStringList words = input.split(u' ');
+    if (words[0] == "click" || words[0] == "shift-click") {
+        const QRect rect = list->visualRect(list->model()->index(words[1].toInt(), 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton,
+                          words[0] == "click" ? Qt::NoModifier : Qt::ShiftModifier, rect.center());
+        return;
+    }
+    static const QMap<QString, QPair<int, Qt::KeyboardModifiers>> keys = {
+        {"Up", {Qt::Key_Up, Qt::NoModifier}},        {"Down", {Qt::Key_Down, Qt::NoModifier}},
+        {"Home", {Qt::Key_Home, Qt::NoModifier}},    {"End", {Qt::Key_End, Qt::NoModifier}},
+        {"PgDown", {Qt::Key_PageDown, Qt::NoModifier}}, {"Space", {Qt::Key_Space, Qt::NoModifier}},
+        {"Ctrl+A", {Qt::Key_A, Qt::ControlModifier}}, {"Shift+Down", {Qt::Key_Down, Qt::ShiftModifier}},
+        {"Shift+Up", {Qt::Key_Up, Qt::ShiftModifier}}};
+    for (const QString& word : words) {
+        if (keys.contains(word))
+            QTest::keyClick(list, Qt::Key(keys[word].first), keys[word].second);
+        else
+            QTest::keyClicks(list, word);
+    }
 }
 
 void TstApp::controls_data()
@@ -193,8 +245,26 @@ void TstApp::startsEmptyWithCrlfTicked()
         QCOMPARE(pos, 1);
 }
 
+void TstApp::focusOrderWrapsBothWays_data()
+{
+    QTest::addColumn<bool>("filled");
+    QTest::newRow("empty lists") << false;
+    QTest::newRow("every list with entries") << true;
+}
+
 void TstApp::focusOrderWrapsBothWays()
 {
+    QFETCH(bool, filled);
+    if (filled) {
+        // A table view walks its cells on Tab; a list box must hand the focus on.
+        fillSearchStrings(8);
+        m_window->list("lstAutoFilter")->SetListIndex(0);
+        for (int i = 0; i < 30; ++i)
+            m_window->list("lstMonitor")->AddItem(QStringLiteral("s90a00ap"));
+        m_window->list("lstMonitor")->SetListIndex(0);
+        for (int i = 0; i < 30; ++i)
+            m_window->list("lstResult")->AddItem(QStringLiteral("Sensor(A?C)"));
+    }
     const QStringList order = {
         "cmdClose", "lstMonitor", "cmdClear", "cmdNewLine", "cmdSaveMon", "chkCRLF",
         "cmdPortOpen", "cboPort", "lstResult", "cmdClearResultAutoFilter", "lstAutoFilter",
@@ -308,6 +378,83 @@ void TstApp::simpleListSpaceTogglesCurrentEntry()
     QCOMPARE(clicks.count(), 2);
 }
 
+void TstApp::simpleListChangesOnlyOnClickOrSpace_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<int>("listIndex");
+    QTest::newRow("letter key") << "C" << QList<int>{} << 1;
+    QTest::newRow("letters after Up") << "Up Be" << QList<int>{} << 0;
+    QTest::newRow("Ctrl+A") << "Ctrl+A" << QList<int>{} << 1;
+    QTest::newRow("Shift+arrows") << "Shift+Down Shift+Down Shift+Up" << QList<int>{} << 2;
+    QTest::newRow("arrows, Home, End, Page Down only move") << "Down Home End PgDown Up" << QList<int>{} << 6;
+    QTest::newRow("Down then space toggles the new current entry") << "Down Space" << QList<int>{2} << 2;
+    QTest::newRow("space twice toggles back") << "Space Space" << QList<int>{} << 1;
+    QTest::newRow("click") << "click 3" << QList<int>{3} << 3;
+    QTest::newRow("Shift+click") << "shift-click 4" << QList<int>{} << 4;
+}
+
+void TstApp::simpleListChangesOnlyOnClickOrSpace()
+{
+    QFETCH(QString, input);
+    QFETCH(QList<int>, selected);
+    QFETCH(int, listIndex);
+    ListBox* list = m_window->list("lstAutoFilter");
+    fillSearchStrings(8);
+    list->SetListIndex(1);
+    showActive();
+    list->setFocus();
+    QSignalSpy clicks(list, &ListBox::Click);
+    sendInput(list, input);
+    QList<int> found;
+    for (int i = 0; i < list->ListCount(); ++i) {
+        if (list->Selected(i))
+            found << i;
+    }
+    QCOMPARE(found, selected);
+    QCOMPARE(list->ListIndex(), listIndex);
+    QCOMPARE(clicks.count(), int(input.count(QStringLiteral("Space")) + input.count(QStringLiteral("click "))
+                                 - input.count(QStringLiteral("shift-click"))));
+}
+
+void TstApp::sixthEntryIsRefusedWhateverTheInput_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QStringList>("patterns");  // slots 0 to 4 afterwards
+    const QStringList firstFive = {"A?", "B?", "C?", "D?", "E?"};
+    QTest::newRow("click") << "click 6" << firstFive;
+    QTest::newRow("space") << "End Space" << firstFive;
+    QTest::newRow("Up, then a letter") << "Up G" << firstFive;
+    QTest::newRow("Ctrl+A") << "Ctrl+A" << firstFive;
+    QTest::newRow("Shift+click over a range") << "shift-click 7" << firstFive;
+    QTest::newRow("click above the selected ones") << "click 0" << firstFive;
+}
+
+void TstApp::sixthEntryIsRefusedWhateverTheInput()
+{
+    QFETCH(QString, input);
+    QFETCH(QStringList, patterns);
+    ListBox* list = m_window->list("lstAutoFilter");
+    fillSearchStrings(8);
+    const bool aboveTheOthers = input == "click 0";
+    for (int i = aboveTheOthers ? 1 : 0; i < (aboveTheOthers ? 6 : 5); ++i)
+        list->SetSelected(i, true);
+    const QStringList expected = aboveTheOthers ? QStringList{"B?", "C?", "D?", "E?", "F?"} : patterns;
+    list->SetListIndex(5);
+    showActive();
+    list->setFocus();
+
+    sendInput(list, input);
+
+    QCOMPARE(list->SelCount(), 5);
+    QCOMPARE(m_window->control<QLabel>("lblSelCount")->text(), QStringLiteral("5"));
+    for (int j = 0; j < 5; ++j)
+        QCOMPARE(m_window->FilterString[std::size_t(j)], expected[j]);
+    QVERIFY(m_dialogs->messages.size() <= 1);  // one warning for one refused entry, if any
+    for (const ScriptedDialogs::Message& message : m_dialogs->messages)
+        QCOMPARE(message.text, QStringLiteral("Nur 5 Suchstrings erlaubt"));
+}
+
 void TstApp::selectedPutRaisesClickBeforeReturning()
 {
     ListBox* list = m_window->list("lstAutoFilter");
@@ -370,6 +517,75 @@ void TstApp::listsAreReadableByAccessibility()
     QCOMPARE(list->tableInterface()->rowCount(), 2);
     QCOMPARE(list->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("sp"));
     QCOMPARE(list->tableInterface()->cellAt(1, 0)->text(QAccessible::Name), QStringLiteral("9"));
+}
+
+void TstApp::controlsAreNamedForScreenReaders_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("monitor") << "lstMonitor" << "I2C - Rohdaten"
+                             << "I2C-Monitordaten: Doppelklick zum Übernehmen  /  F12 für CRLF" << "";
+    QTest::newRow("results") << "lstResult" << "Suchergebnisse" << "" << "";
+    QTest::newRow("search strings") << "lstAutoFilter" << "Suchstrings" << "" << "";
+    QTest::newRow("port chooser") << "cboPort" << "ComPort" << "" << "";
+    QTest::newRow("index") << "lblListIndexMonitor" << "Index" << "" << "0";
+    QTest::newRow("selection count") << "lblSelCount" << "SelCount" << "" << "1";
+    QTest::newRow("exit") << "cmdClose" << "Exit" << " Programm beenden" << "";
+    QTest::newRow("deselect all") << "cmdDeselectAll" << "Deselect all" << "Löscht Suchergebnisse" << "";
+}
+
+void TstApp::controlsAreNamedForScreenReaders()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, accessibleName);
+    QFETCH(QString, description);
+    QFETCH(QString, value);
+    m_window->control<QComboBox>("cboPort")->addItem(QStringLiteral(" 1"));
+    m_window->AddChar(QStringLiteral("s"));
+    fillSearchStrings(2);
+    m_window->list("lstAutoFilter")->SetSelected(1, true);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QAccessibleInterface* control =
+        QAccessible::queryAccessibleInterface(m_window->findChild<QWidget*>(name));
+    QVERIFY(control);
+    // A control labelled by another is spoken by that label's name (Qt's way for a combo box).
+    const auto labels = control->relations(QAccessible::Label);
+    QCOMPARE(labels.isEmpty() ? control->text(QAccessible::Name) : labels.first().first->text(QAccessible::Name),
+             accessibleName);
+    QCOMPARE(control->text(QAccessible::Description), description);
+    if (!value.isEmpty()) {
+        QCOMPARE(control->text(QAccessible::Value), value);
+        QVERIFY(control->valueInterface());
+        QCOMPARE(control->valueInterface()->currentValue().toString(), value);
+    }
+}
+
+void TstApp::resultListFollowsItsEndOnly()
+{
+    ListBox* results = m_window->list("lstResult");
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QScrollBar* bar = results->verticalScrollBar();
+    for (int i = 0; i < 50; ++i)
+        results->AddItem(QStringLiteral("hit %1").arg(i));
+    QTRY_COMPARE(results->model()->rowCount(), 50);
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());  // at its end: it follows
+
+    bar->setValue(3);  // the user scrolls up to read
+    for (int i = 50; i < 100; ++i)
+        results->AddItem(QStringLiteral("hit %1").arg(i));
+    QTRY_COMPARE(results->model()->rowCount(), 100);
+    QCOMPARE(bar->value(), 3);
+
+    bar->setValue(bar->maximum());  // back at the end: it follows again
+    results->AddItem(QStringLiteral("hit 100"));
+    QTRY_COMPARE(results->model()->rowCount(), 101);
+    QCOMPARE(bar->value(), bar->maximum());
+    QVERIFY(results->viewport()->rect().contains(results->visualRect(results->model()->index(100, 0))));
 }
 
 void TstApp::doubleClickAndF12OnlySelect()
