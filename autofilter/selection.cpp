@@ -1,5 +1,6 @@
 // Selecting up to five active search strings, and the two buttons that belong to it.
 #include "app/main_window.h"
+#include "autofilter/search_slot.h"
 
 namespace {
 
@@ -30,10 +31,9 @@ void frmWirelark::lstAutoFilter_Click()
 
     const int m = std::min(lstAutoFilter->SelCount(), kMaxSelected);
     for (int j = 0; j < m; ++j) {
-        // An entry without ";" is all pattern; an empty entry gives an empty pattern.
-        const QString& entry = SelectedFilter[static_cast<std::size_t>(j)];
-        FilterString[static_cast<std::size_t>(j)] = entry.section(QLatin1Char(';'), 0, 0);
-        FilterComment[static_cast<std::size_t>(j)] = entry.section(QLatin1Char(';'), 1, 1);
+        const searchslot::Entry entry = searchslot::split(SelectedFilter[static_cast<std::size_t>(j)]);
+        FilterString[static_cast<std::size_t>(j)] = entry.pattern;
+        FilterComment[static_cast<std::size_t>(j)] = entry.comment;
     }
 }
 

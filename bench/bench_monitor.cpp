@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -269,6 +270,67 @@ Figures Bench::measure(qint64 characters, double pacedSeconds, double* cpuShare)
     return figures;
 }
 
+struct ScanFigures {
+    double charsPerSecond = 0;
+    double maxResidentMb = 0;
+    bool hitsRight = false;
+};
+
+// wirelark-scan over a monitor log as the window saves it (a line ends after every STOP and
+// after 101 characters), run as the user runs it: the whole process, one core.
+ScanFigures measureScan(std::uint32_t seed, qint64 characters, const QString& folder)
+{
+    ScanFigures figures;
+    const QByteArray text = ProbeTraffic(seed).generate(characters);
+    const QString logPath = folder + QStringLiteral("/capture.log");
+    {
+        QFile log(logPath);
+        if (!log.open(QIODevice::WriteOnly))
+            return figures;
+        QByteArray lines;
+        qsizetype lineLength = 0;
+        for (char byte : text) {
+            lines += byte;
+            if (++lineLength > 100 || byte == 'p') {
+                lines += "\r\n";
+                lineLength = 0;
+            }
+            if (lines.size() >= (1 << 20)) {
+                log.write(lines);
+                lines.clear();
+            }
+        }
+        log.write(lines + "\r\n");
+    }
+    QProcess scan;
+    scan.setWorkingDirectory(folder);
+    QElapsedTimer clock;
+    clock.start();
+    scan.start(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"),
+               {QStringLiteral("--select"), QStringLiteral("1,2,3,4,5"), logPath});
+    // The scanner's own peak (VmHWM), read while it runs: the children's rusage would count
+    // the bench's memory that the fork copied.
+    const QString status = QStringLiteral("/proc/%1/status").arg(scan.processId());
+    qint64 peakKb = 0;
+    while (!scan.waitForFinished(50)) {
+        if (scan.state() == QProcess::NotRunning)
+            return figures;
+        QFile file(status);
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : file.readAll().split('\n')) {
+                if (line.startsWith("VmHWM:"))
+                    peakKb = std::max(peakKb, line.mid(6).trimmed().split(' ').value(0).toLongLong());
+            }
+        }
+    }
+    const double elapsed = clock.nsecsElapsed() / 1e9;
+    figures.charsPerSecond = text.size() / elapsed;
+    figures.maxResidentMb = peakKb / 1024.0;
+    figures.hitsRight = scan.readAllStandardOutput().count('\n') == expectedHits(text);
+    QFile::remove(logPath);
+    return figures;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -292,7 +354,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption chunk(QStringLiteral("chunk-ms"),
                                    QStringLiteral("Paced mode: milliseconds between writes (a USB adapter delivers every 1 to 16 ms)."),
                                    QStringLiteral("ms"), QStringLiteral("1"));
-    options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden});
+    const QCommandLineOption scanChars(QStringLiteral("scan-chars"),
+                                       QStringLiteral("Characters of the log that wirelark-scan reads."),
+                                       QStringLiteral("n"), QStringLiteral("100000000"));
+    options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden, scanChars});
     options.process(app);
 
     QList<int> lineCounts;
@@ -300,10 +365,12 @@ int main(int argc, char* argv[])
         lineCounts << size.toInt();
     qint64 perSize = options.value(characters).toLongLong();
     double pacedSeconds = options.value(paced).toDouble();
+    qint64 scanned = options.value(scanChars).toLongLong();
     if (options.isSet(smoke)) {
         lineCounts = {0, 300};
         perSize = 5000;
         pacedSeconds = 0.3;
+        scanned = 200000;
     }
 
     Bench bench(options.value(seed).toUInt());
@@ -348,6 +415,15 @@ int main(int argc, char* argv[])
         hitsRight = hitsRight && figures.hitsRight;
     }
     std::printf("hits listed: %d\n", bench.hits());
+    if (scanned > 0) {
+        QTemporaryDir scanFolder;
+        QFile::copy(QStringLiteral("Filter4.ini"), scanFolder.filePath(QStringLiteral("Filter4.ini")));
+        const ScanFigures scan = measureScan(options.value(seed).toUInt() + 1, scanned, scanFolder.path());
+        std::printf("wirelark-scan over %lld characters: %.1f million a second, largest resident %.1f MB, hits %s\n",
+                    static_cast<long long>(scanned), scan.charsPerSecond / 1e6, scan.maxResidentMb,
+                    scan.hitsRight ? "ok" : "WRONG");
+        hitsRight = hitsRight && scan.hitsRight;
+    }
     std::printf("x_linerate=%.1f flat=%.2f bytes_per_line=%.0f stall_ms=%.1f lost=%lld\n", minRatio,
                 rateAtEmpty > 0 ? rateAtLargest / rateAtEmpty : 0, bytesAtLargest, worstStall, static_cast<long long>(lost));
     return lost == 0 && hitsRight ? 0 : 1;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "autofilter/search_slot.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// Runs the window's matcher over a saved monitor log. The log holds the monitor lines, each
+// followed by CR LF; those pairs are taken out, so the slots see the received characters in
+// the order they came, one text per character, as they did live. A log is fed in pieces of
+// any size, so memory does not grow with its length.
+class LogScanner {
+public:
+    struct Hit {
+        qint64 line;    // 0-based index of the monitor line
+        qint64 column;  // 1-based column of the character that completed the hit
+        const QString& text;  // comment, "(", pattern, ")"
+    };
+    using HitSink = std::function<void(const Hit&)>;
+
+    // One slot per entry, in the order given (the window's slot order is list order).
+    explicit LogScanner(const QList<searchslot::Entry>& entries);
+
+    // Every slot at rest, at the start of line 0: for the next log.
+    void restart();
+    // The next bytes of the log; hits reach the sink in order, several on one character in
+    // slot order.
+    void feed(QByteArrayView bytes, const HitSink& sink);
+    // The end of the log: a CR it ended with was a received character.
+    void finish(const HitSink& sink);
+
+private:
+    struct Slot {
+        QString pattern;
+        QString hitText;
+        int position = 1;
+        bool matched = false;
+        QString buffer;
+    };
+    void received(char byte, const HitSink& sink);
+
+    std::vector<Slot> m_slots;
+    qint64 m_line = 0;
+    qint64 m_column = 0;
+    bool m_carriageReturn = false;  // a CR waits: a line end if LF follows
+};
