@@ -1,3 +1,4 @@
+#include "app/app_icon.h"
 #include "app/dialogs.h"
 #include "app/main_window.h"
 #include "wirelark_version.h"
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(kProductVersion));
+    QApplication::setDesktopFileName(appicon::kThemeName);
 
     QtDialogs dialogs;
     frmWirelark window(dialogs);

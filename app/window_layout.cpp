@@ -1,4 +1,5 @@
 // Builds the window's controls in their creation state: captions, positions, fonts, colours.
+#include "app/app_icon.h"
 #include "app/fonts.h"
 #include "app/main_window.h"
 #include "app/translations.h"
@@ -49,6 +50,7 @@ void frmWirelark::createControls()
     registerAccessibleControls();
     setObjectName(QStringLiteral("frmWirelark"));
     setWindowTitle(QStringLiteral("Wirelark"));
+    setWindowIcon(appicon::icon());
     setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
     QPalette colors = palette();
     colors.setColor(QPalette::Window, toQColor(kWindowGrey));

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what Wirelark needs to build, run and test on Debian 12 (clang for the fuzzers).
+# Installs what Wirelark needs to build, run, test and package on Debian 12 (clang for the
+# fuzzers, dpkg-dev and the desktop-file and AppStream validators for the package).
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   libgl-dev
   fonts-liberation fonts-comic-neue
   clang-14 libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream
 )
 
 as_root=()

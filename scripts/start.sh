@@ -4,8 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
-build=$(cd "${WIRELARK_BUILD:-build}" && pwd)
+build=${WIRELARK_BUILD:-build}
+# Only what it starts: the program and the simulated probe.
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j2 --target wirelark wirelark-probe-sim
+build=$(cd "$build" && pwd)
 demo="$build/demo"
 mkdir -p "$demo"
 [ -f "$demo/Filter4.ini" ] || cp tools/demo/Filter4.ini "$demo/Filter4.ini"

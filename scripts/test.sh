@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test: the plain build, the same suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each fuzz target.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzz target, and the
+# Debian package built and checked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -18,3 +19,5 @@ ctest --test-dir build-sanitize --output-on-failure -j2
 CC=clang-14 CXX=clang++-14 WIRELARK_BUILD=build-fuzz scripts/build.sh -DBUILD_TESTING=ON \
   -DWIRELARK_SANITIZE=ON -DWIRELARK_FUZZ=ON
 ctest --test-dir build-fuzz --output-on-failure -j2 -R '^fuzz_'
+
+scripts/package.sh

@@ -1,4 +1,5 @@
 // The window's creation state, its keyboard behaviour, the list boxes and the real dialogs.
+#include "app/app_icon.h"
 #include "app/dialogs.h"
 #include "app/fonts.h"
 #include "app/translations.h"
@@ -56,6 +57,7 @@ private slots:
     void realSaveAsDialog();
     void writesWindowPicture();
     void qtTextsFollowTheDesktopLanguage();
+    void iconShowsBothBusLinesAtSixteenPixels();
 
 private:
     void showActive();
@@ -717,6 +719,24 @@ void TstApp::qtTextsFollowTheDesktopLanguage()
     const QString full = german.translate("QIODevice", "No space left on device");
     QVERIFY2(!full.isEmpty() && full != QStringLiteral("No space left on device"), qPrintable(full));
     QVERIFY(!german.translate("QFileDialog", "Save As").isEmpty());
+}
+
+void TstApp::iconShowsBothBusLinesAtSixteenPixels()
+{
+    QVERIFY(!m_window->windowIcon().pixmap(16).isNull());
+    // At the smallest size each bus line must still have pixels of its own colour.
+    const QImage small = appicon::image(16);
+    int clock = 0, data = 0;
+    for (int y = 0; y < small.height(); ++y) {
+        for (int x = 0; x < small.width(); ++x) {
+            const QColor pixel = small.pixelColor(x, y);
+            clock += pixel.red() > 200 && pixel.green() > 150 && pixel.blue() < 120;
+            data += pixel.green() > 180 && pixel.blue() > 120 && pixel.red() < 160;
+        }
+    }
+    QVERIFY2(clock >= 8 && data >= 8, qPrintable(QStringLiteral("%1 %2").arg(clock).arg(data)));
+    const QString svg = appicon::svg();
+    QVERIFY(svg.startsWith(QStringLiteral("<svg")) && svg.count(QStringLiteral("<polyline")) == 2);
 }
 
 int main(int argc, char* argv[])
