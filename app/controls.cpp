@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <QLineEdit>
 
+#include "app/screen_refresh.h"
+
 QColor toQColor(ColorValue value)
 {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
@@ -43,6 +45,10 @@ void Label::SetCaption(const QString& caption)
 
 void Label::fitTextLeftwards()
 {
+    // Number labels use a fixed-pitch face: only a change of length can change the width.
+    if (text().size() == m_fitted)
+        return;
+    m_fitted = static_cast<int>(text().size());
     if (!m_placed.isValid())
         m_placed = geometry();
     const int needed = fontMetrics().horizontalAdvance(text()) + 2 * (margin() + frameWidth()) + 2;
@@ -85,6 +91,28 @@ NumberLabel::NumberLabel(const QString& caption, QWidget* parent) : Label(QStrin
     setAccessibleName(caption);
 }
 
+void NumberLabel::SetCaption(const QString& caption)
+{
+    m_caption = caption;
+    if (!m_refresh) {
+        Label::SetCaption(caption);
+        return;
+    }
+    m_pending = true;
+    m_refresh->request();
+}
+
+void NumberLabel::showAtTicksOf(ScreenRefresh* refresh)
+{
+    m_refresh = refresh;
+    connect(refresh, &ScreenRefresh::tick, this, [this] {
+        if (!m_pending)
+            return;
+        m_pending = false;
+        Label::SetCaption(m_caption);
+    });
+}
+
 namespace {
 
 class AccessibleNumberLabel : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -115,7 +143,7 @@ public:
     QVariant minimumStepSize() const override { return {}; }
 
 private:
-    QString number() const { return static_cast<const QLabel*>(widget())->text(); }
+    QString number() const { return static_cast<const NumberLabel*>(widget())->Caption(); }
 };
 
 QAccessibleInterface* accessibleControl(const QString& className, QObject* object)

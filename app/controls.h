@@ -44,15 +44,29 @@ private:
     void fitTextLeftwards();
 
     bool m_growsLeft = false;
-    QRect m_placed;  // the geometry it was given, which it never shrinks below
+    QRect m_placed;     // the geometry it was given, which it never shrinks below
+    int m_fitted = -1;  // the text length its width was last fitted to (the face is fixed-pitch)
 };
+
+class ScreenRefresh;
 
 // A label that shows a number beside a caption of its own (lblListIndexMonitor beside
 // "Index"). A screen reader names it by that caption and reads the number as its value.
+// Given a screen refresh, a label whose number changes with every received character shows
+// it at the refresh's ticks; Caption gives the newest at once.
 class NumberLabel : public Label {
     Q_OBJECT
 public:
     NumberLabel(const QString& caption, QWidget* parent);
+
+    void SetCaption(const QString& caption);
+    const QString& Caption() const { return m_caption; }
+    void showAtTicksOf(ScreenRefresh* refresh);
+
+private:
+    QString m_caption;
+    ScreenRefresh* m_refresh = nullptr;
+    bool m_pending = false;
 };
 // Makes screen readers see number labels as above; once, before the first window.
 void registerAccessibleControls();

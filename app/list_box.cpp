@@ -11,10 +11,6 @@
 
 namespace {
 
-// How often a list that keeps changing reaches the screen (25 times a second): smooth to the
-// eye for scrolling text, and cheap at 11,520 characters a second.
-constexpr int kRefreshIntervalMs = 40;
-
 // Stands for a character that has no byte; callers only store text of the code page.
 constexpr char kSubstitute = 0x1A;
 
@@ -166,16 +162,17 @@ void LineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     }
 }
 
-ListBox::ListBox(SelectionKind kind, QWidget* parent)
-    : QTableView(parent), m_kind(kind), m_model(this), m_refresh(new QTimer(this))
+ListBox::ListBox(SelectionKind kind, ScreenRefresh& refresh, QWidget* parent)
+    : QTableView(parent), m_kind(kind), m_model(this), m_refresh(refresh)
 {
     setModel(&m_model);
     setItemDelegate(&m_delegate);
     connect(&m_model, &QAbstractItemModel::modelReset, this, [this] { m_delegate.forget(); });
     connect(&m_model, &QAbstractItemModel::rowsRemoved, this, [this] { m_delegate.forget(); });
-    m_refresh->setSingleShot(true);
-    m_refresh->setInterval(kRefreshIntervalMs);
-    connect(m_refresh, &QTimer::timeout, this, [this] { syncView(); });
+    connect(&m_refresh, &ScreenRefresh::tick, this, [this] {
+        if (m_refreshPending)
+            syncView();
+    });
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -362,8 +359,14 @@ void ListBox::changed()
     // The search-string list is small and clicked on: its views know every entry at once.
     if (m_kind == SelectionKind::Simple)
         publishEntries();
-    else if (!m_refresh->isActive())
-        m_refresh->start();
+    else
+        requestRefresh();
+}
+
+void ListBox::requestRefresh()
+{
+    m_refreshPending = true;
+    m_refresh.request();
 }
 
 void ListBox::scheduleViewSync()
@@ -371,8 +374,8 @@ void ListBox::scheduleViewSync()
     m_viewSyncPending = true;
     if (m_kind == SelectionKind::Simple)
         syncView();
-    else if (!m_refresh->isActive())
-        m_refresh->start();
+    else
+        requestRefresh();
 }
 
 void ListBox::widenFor(const QString& text)
@@ -426,6 +429,7 @@ void ListBox::publishEntries()
 
 void ListBox::syncView()
 {
+    m_refreshPending = false;
     publishEntries();
     if (!m_viewSyncPending)
         return;

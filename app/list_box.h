@@ -1,12 +1,13 @@
 #pragma once
 
+#include "app/screen_refresh.h"
+
 #include <QAbstractListModel>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
-#include <QTimer>
 
 #include <memory>
 #include <unordered_map>
@@ -88,7 +89,7 @@ public:
         Simple,  // each click or space bar toggles one entry, no Ctrl or Shift needed
     };
 
-    explicit ListBox(SelectionKind kind, QWidget* parent = nullptr);
+    ListBox(SelectionKind kind, ScreenRefresh& refresh, QWidget* parent = nullptr);
 
     void AddItem(const QString& text);
     void RemoveItem(int index);
@@ -126,6 +127,7 @@ private:
     void onSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void countSelected();
     void scheduleViewSync();
+    void requestRefresh();
     void syncView();
     void changed();
     void publishEntries();
@@ -140,6 +142,7 @@ private:
     int m_selCount = 0;
     int m_widestLine = 0;  // in characters; the face is fixed-pitch
     bool m_viewSyncPending = false;
-    QTimer* m_refresh;  // publishes the entries and syncs the view, a few dozen times a second
+    ScreenRefresh& m_refresh;  // publishes the entries and syncs the view at its ticks
+    bool m_refreshPending = false;
     bool m_changingView = false;  // our own changes of the view, not the user's
 };

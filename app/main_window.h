@@ -3,6 +3,7 @@
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/list_box.h"
+#include "app/screen_refresh.h"
 #include "serial/comm_port.h"
 
 #include <QFrame>
@@ -117,6 +118,9 @@ protected:
     // Components not visible at run time
     MSComm* MSComm1;
     CommonDialog CommonDialog1;
+
+    // What changes with every received character reaches the screen at its ticks.
+    ScreenRefresh m_screenRefresh;
 
 private:
     void createControls();

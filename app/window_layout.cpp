@@ -82,7 +82,7 @@ void frmWirelark::createControls()
     cmdClose->setToolTip(QStringLiteral(" Programm beenden"));
 
     // Raw-data monitor
-    lstMonitor = place(new ListBox(ListBox::SelectionKind::Single, this), "lstMonitor",
+    lstMonitor = place(new ListBox(ListBox::SelectionKind::Single, m_screenRefresh, this), "lstMonitor",
                        117, 585, 14170, 2928, fixed108);
     setBase(lstMonitor, kLightYellow);
     lstMonitor->setToolTip(
@@ -101,6 +101,7 @@ void frmWirelark::createControls()
                                 13221, 3809, 364, 247, fixedBold102);
     lblListIndexMonitor->SetBackColor(kLightYellow);
     lblListIndexMonitor->setGrowsLeft(true);
+    lblListIndexMonitor->showAtTicksOf(&m_screenRefresh);
     Label3 = place(new Label(QStringLiteral("Index"), this), "Label3", 13689, 3809, 598, 247, sansBold78);
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -113,7 +114,7 @@ void frmWirelark::createControls()
     cmdClearResultAutoFilter = place(new CommandButton(QStringLiteral("Clear"), this),
                                      "cmdClearResultAutoFilter", 4329, 4329, 832, 364, sansBold66);
     cmdClearResultAutoFilter->setToolTip(QStringLiteral("Löscht Suchergebnisse"));
-    lstResult = place(new ListBox(ListBox::SelectionKind::Single, this), "lstResult",
+    lstResult = place(new ListBox(ListBox::SelectionKind::Single, m_screenRefresh, this), "lstResult",
                       234, 4797, 4927, 3168, fixed108);
     setBase(lstResult, kLightYellow);
 
@@ -126,7 +127,7 @@ void frmWirelark::createControls()
     lblSelCount = place(new NumberLabel(QStringLiteral("SelCount"), this), "lblSelCount",
                         12753, 4446, 364, 247, fixed102);
     lblSelCount->SetBackColor(kLightYellow);
-    lstAutoFilter = place(new ListBox(ListBox::SelectionKind::Simple, this), "lstAutoFilter",
+    lstAutoFilter = place(new ListBox(ListBox::SelectionKind::Simple, m_screenRefresh, this), "lstAutoFilter",
                           8307, 4797, 4927, 3168, fixed108);
     setBase(lstAutoFilter, kLightYellow);
     cmdClearAutoFilter = place(new CommandButton(QStringLiteral("Clear"), this), "cmdClearAutoFilter",

@@ -17,15 +17,15 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <malloc.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -63,12 +63,48 @@ qint64 residentBytes()
     return fields.value(1).toLongLong() * sysconf(_SC_PAGESIZE);
 }
 
-double threadCpuSeconds()
+// The whole process, every thread: what the user's system monitor shows for Wirelark.
+double processCpuSeconds()
 {
     rusage usage{};
-    getrusage(RUSAGE_THREAD, &usage);
+    getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The X server that DISPLAY names, found among the processes: its own CPU is part of what
+// painting costs. 0 when there is none (offscreen) or it cannot be found.
+pid_t xServerPid()
+{
+    const QString display = qEnvironmentVariable("DISPLAY").section(u'.', 0, 0);
+    if (display.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return 0;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool isPid = false;
+        const pid_t pid = entry.toInt(&isPid);
+        if (!isPid)
+            continue;
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(entry));
+        if (!cmdline.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> words = cmdline.readAll().split('\0');
+        const QByteArray program = words.value(0).split('/').last();
+        if ((program == "Xvfb" || program == "Xorg" || program == "X" || program == "Xwayland")
+            && words.contains(display.toLocal8Bit()))
+            return pid;
+    }
+    return 0;
+}
+
+double processCpuSeconds(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return 0;
+    // Fields 14 and 15, after the command's closing parenthesis: user and system ticks.
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
 }
 
 int expectedHits(const QByteArray& text)
@@ -87,6 +123,11 @@ int expectedHits(const QByteArray& text)
     return hits;
 }
 
+struct Cpu {
+    double process = 0;  // share of one core
+    double xServer = 0;
+};
+
 struct Figures {
     int lines = 0;
     double charsPerSecond = 0;
@@ -102,7 +143,9 @@ public:
     bool start();
     // Returns the memory the process grew by per line added (0 when none was added).
     double prefill(int lines);
-    Figures measure(qint64 characters, double pacedSeconds, double* cpuShare);
+    Figures measure(qint64 characters, double pacedSeconds, Cpu* cpu);
+    // Resident bytes per received character over a fill, and the share Clear gives back.
+    std::pair<double, double> measureMemory(qint64 characters);
 
     ListBox* monitor() { return m_window->findChild<ListBox*>(QStringLiteral("lstMonitor")); }
     ListBox* results() { return m_window->findChild<ListBox*>(QStringLiteral("lstResult")); }
@@ -118,9 +161,13 @@ private:
     MSComm* m_port = nullptr;
     qint64 m_received = 0;
     int m_pacingMs = 1;  // how often the paced writer hands characters to the terminal
+    bool m_crlf = true;
+    pid_t m_xServer = 0;
 
 public:
     void setPacing(int milliseconds) { m_pacingMs = std::max(1, milliseconds); }
+    void setCrlf(bool ticked) { m_crlf = ticked; }
+    bool hasXServer() const { return m_xServer > 0; }
     void hideWindow() { m_window->hide(); }
 
     // Hits in the result list so far: every hit fills the last line and leaves an empty one.
@@ -151,7 +198,8 @@ bool Bench::start()
     auto* list = m_window->findChild<ListBox*>(QStringLiteral("lstAutoFilter"));
     for (int i = 0; i < list->ListCount(); ++i)
         list->SetSelected(i, true);
-    m_window->findChild<CheckBox*>(QStringLiteral("chkCRLF"))->setChecked(false);
+    m_window->findChild<CheckBox*>(QStringLiteral("chkCRLF"))->setChecked(m_crlf);
+    m_xServer = xServerPid();
     m_window->cmdPortOpen_Click();
     m_port = m_window->findChild<MSComm*>(QStringLiteral("MSComm1"));
     QObject::connect(m_port, &MSComm::OnComm, m_window.get(), [this] {
@@ -185,7 +233,7 @@ QByteArray Bench::monitorTextFrom(int line)
     return text;
 }
 
-Figures Bench::measure(qint64 characters, double pacedSeconds, double* cpuShare)
+Figures Bench::measure(qint64 characters, double pacedSeconds, Cpu* cpu)
 {
     Figures figures;
     m_window->cmdNewLine_Click();
@@ -195,30 +243,33 @@ Figures Bench::measure(qint64 characters, double pacedSeconds, double* cpuShare)
     const qint64 receivedBefore = m_received;
     const qint64 memoryBefore = residentBytes();
 
-    std::atomic<bool> failed{false};
-    std::thread writer([&] {
-        QElapsedTimer clock;
-        clock.start();
+    // The writer is a process of its own, so that the CPU counted is Wirelark's alone.
+    const pid_t writer = fork();
+    if (writer == 0) {
+        timespec start{};
+        clock_gettime(CLOCK_MONOTONIC, &start);
         qsizetype done = 0;
         while (done < text.size()) {
             qsizetype chunk = text.size() - done;
             if (pacedSeconds > 0) {
-                const qint64 due = qint64(clock.nsecsElapsed() / 1e9 * kLineRate);
-                chunk = std::min<qsizetype>(chunk, due - done);
+                timespec now{};
+                clock_gettime(CLOCK_MONOTONIC, &now);
+                const double elapsed = double(now.tv_sec - start.tv_sec) + (now.tv_nsec - start.tv_nsec) / 1e9;
+                chunk = std::min<qsizetype>(chunk, qsizetype(elapsed * kLineRate) - done);
                 if (chunk <= 0) {
-                    ::usleep(m_pacingMs * 1000);
+                    ::usleep(useconds_t(m_pacingMs * 1000));
                     continue;
                 }
             }
             const ssize_t written = ::write(m_farEnd, text.constData() + done, static_cast<size_t>(chunk));
             if (written > 0)
                 done += written;
-            else if (written < 0 && errno != EINTR && errno != EAGAIN) {
-                failed = true;
-                return;
-            }
+            else if (written < 0 && errno != EINTR && errno != EAGAIN)
+                ::_exit(1);
         }
-    });
+        ::_exit(0);
+    }
+    bool failed = writer < 0;
 
     // A timer that should tick every few milliseconds: how late it comes is how long the
     // window could not react.
@@ -239,18 +290,24 @@ Figures Bench::measure(qint64 characters, double pacedSeconds, double* cpuShare)
     QTimer done;
     done.setInterval(20);
     QObject::connect(&done, &QTimer::timeout, [&] {
+        int status = 0;
+        if (!failed && waitpid(writer, &status, WNOHANG) == writer && status != 0)
+            failed = true;
         if (m_received - receivedBefore >= text.size() || failed)
             loop.quit();
     });
-    const double cpuBefore = threadCpuSeconds();
+    const double cpuBefore = processCpuSeconds();
+    const double xBefore = processCpuSeconds(m_xServer);
     tick.start();
     done.start();
     loop.exec();
     const double elapsed = clock.nsecsElapsed() / 1e9;
-    const double cpu = threadCpuSeconds() - cpuBefore;
+    const double cpuUsed = processCpuSeconds() - cpuBefore;
+    const double xUsed = processCpuSeconds(m_xServer) - xBefore;
     tick.stop();
     done.stop();
-    writer.join();
+    if (writer > 0)
+        waitpid(writer, nullptr, 0);
     QCoreApplication::processEvents();
 
     const int linesAdded = monitor()->ListCount() - firstLine;
@@ -265,9 +322,41 @@ Figures Bench::measure(qint64 characters, double pacedSeconds, double* cpuShare)
     // Every hit fills the last result line and leaves a new empty one after it.
     const auto hitLines = [](int count) { return count > 0 ? count - 1 : 0; };
     figures.hitsRight = hitLines(results()->ListCount()) - hitLines(resultsBefore) == expectedHits(text);
-    if (cpuShare)
-        *cpuShare = cpu / elapsed;
+    if (cpu)
+        *cpu = {cpuUsed / elapsed, xUsed / elapsed};
     return figures;
+}
+
+// Bytes the program holds on the heap (malloc's own count, blocks of its own included):
+// unlike the resident size it does not hide a fill in memory that an earlier Clear freed.
+qint64 heapBytes()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return qint64(heap.uordblks + heap.hblkhd);
+}
+
+std::pair<double, double> Bench::measureMemory(qint64 characters)
+{
+    m_window->cmdClear_Click();
+    m_window->cmdClearResultAutoFilter_Click();
+    QCoreApplication::processEvents();
+    const qint64 before = heapBytes();
+    qint64 fed = 0;
+    while (fed < characters) {
+        const QByteArray text = m_traffic.generate(100000);
+        for (char byte : text)
+            m_window->AddChar(QString(QLatin1Char(byte)));
+        fed += text.size();
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    const qint64 filled = heapBytes();
+    m_window->cmdClear_Click();
+    m_window->cmdClearResultAutoFilter_Click();
+    QCoreApplication::processEvents();
+    const qint64 cleared = heapBytes();
+    const double grown = double(filled - before);
+    return {grown / double(fed), grown > 0 ? double(filled - cleared) / grown : 1.0};
 }
 
 struct ScanFigures {
@@ -335,7 +424,9 @@ ScanFigures measureScan(std::uint32_t seed, qint64 characters, const QString& fo
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Under an X server (DISPLAY set: a desktop session, xvfb-run, with-desktop) the window is
+    // shown there, as users have it; without one it runs offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QCommandLineParser options;
@@ -357,7 +448,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption scanChars(QStringLiteral("scan-chars"),
                                        QStringLiteral("Characters of the log that wirelark-scan reads."),
                                        QStringLiteral("n"), QStringLiteral("100000000"));
-    options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden, scanChars});
+    const QCommandLineOption noCrlf(QStringLiteral("no-crlf"),
+                                    QStringLiteral("Untick \"CRLF nach STOP\" (ticked by default, as users run it)."));
+    const QCommandLineOption memoryChars(QStringLiteral("memory-chars"),
+                                         QStringLiteral("Characters fed through AddChar to measure memory per character."),
+                                         QStringLiteral("n"), QStringLiteral("20000000"));
+    options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden, scanChars, noCrlf, memoryChars});
     options.process(app);
 
     QList<int> lineCounts;
@@ -366,21 +462,27 @@ int main(int argc, char* argv[])
     qint64 perSize = options.value(characters).toLongLong();
     double pacedSeconds = options.value(paced).toDouble();
     qint64 scanned = options.value(scanChars).toLongLong();
+    qint64 memoryFill = options.value(memoryChars).toLongLong();
     if (options.isSet(smoke)) {
         lineCounts = {0, 300};
         perSize = 5000;
         pacedSeconds = 0.3;
         scanned = 200000;
+        memoryFill = 100000;
     }
 
     Bench bench(options.value(seed).toUInt());
-    bench.setPacing(options.value(chunk).toInt());
+    bench.setCrlf(!options.isSet(noCrlf));
     if (!bench.start()) {
         std::fprintf(stderr, "wirelark-bench: cannot start the window on a pseudo-terminal\n");
         return 2;
     }
     if (options.isSet(hidden))
         bench.hideWindow();
+    std::printf("platform %s%s, \"CRLF nach STOP\" %s, accessibility bridge %s\n",
+                qPrintable(QGuiApplication::platformName()), bench.hasXServer() ? " (X server found)" : "",
+                options.isSet(noCrlf) ? "clear" : "ticked",
+                qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") ? "always on" : "on demand");
     std::printf("%10s %12s %10s %12s %10s %6s %5s\n", "lines", "chars/s", "x line", "bytes/line", "stall ms", "lost", "hits");
     double minRatio = 1e300, rateAtEmpty = 0, rateAtLargest = 0, bytesAtLargest = 0, worstStall = 0;
     qint64 lost = 0;
@@ -406,13 +508,32 @@ int main(int argc, char* argv[])
         lost += figures.lost;
         hitsRight = hitsRight && figures.hitsRight;
     }
+    double cpuLineRate = 0;
     if (pacedSeconds > 0) {
-        double cpuShare = 0;
-        const Figures figures = bench.measure(0, pacedSeconds, &cpuShare);
-        std::printf("paced at the line rate for %.1f s: %.1f %% of one core, stall %.1f ms, lost %lld\n", pacedSeconds,
-                    cpuShare * 100, figures.stallMs, static_cast<long long>(figures.lost));
-        lost += figures.lost;
-        hitsRight = hitsRight && figures.hitsRight;
+        // The characters come every millisecond, or every 16 as from a USB adapter's timer.
+        const int chunks[] = {options.isSet(chunk) ? options.value(chunk).toInt() : 1, 16};
+        for (int pacing : chunks) {
+            bench.setPacing(pacing);
+            Cpu cpu;
+            const Figures figures = bench.measure(0, pacedSeconds, &cpu);
+            std::printf("paced at the line rate for %.1f s, every %d ms: process %.1f %%, X server %.1f %%, "
+                        "together %.1f %% of one core, stall %.1f ms, lost %lld\n",
+                        pacedSeconds, pacing, cpu.process * 100, cpu.xServer * 100, (cpu.process + cpu.xServer) * 100,
+                        figures.stallMs, static_cast<long long>(figures.lost));
+            if (pacing == chunks[0])
+                cpuLineRate = (cpu.process + cpu.xServer) * 100;
+            lost += figures.lost;
+            hitsRight = hitsRight && figures.hitsRight;
+            if (options.isSet(chunk))
+                break;
+        }
+    }
+    double bytesPerChar = 0;
+    if (memoryFill > 0) {
+        const auto [perChar, returned] = bench.measureMemory(memoryFill);
+        bytesPerChar = perChar;
+        std::printf("memory over %lld characters: %.2f bytes a character; Clear gives back %.0f %%\n",
+                    static_cast<long long>(memoryFill), perChar, returned * 100);
     }
     std::printf("hits listed: %d\n", bench.hits());
     if (scanned > 0) {
@@ -424,7 +545,9 @@ int main(int argc, char* argv[])
                     scan.hitsRight ? "ok" : "WRONG");
         hitsRight = hitsRight && scan.hitsRight;
     }
-    std::printf("x_linerate=%.1f flat=%.2f bytes_per_line=%.0f stall_ms=%.1f lost=%lld\n", minRatio,
-                rateAtEmpty > 0 ? rateAtLargest / rateAtEmpty : 0, bytesAtLargest, worstStall, static_cast<long long>(lost));
+    std::printf("x_linerate=%.1f flat=%.2f bytes_per_line=%.0f stall_ms=%.1f lost=%lld cpu_linerate=%.1f "
+                "bytes_per_char=%.2f\n",
+                minRatio, rateAtEmpty > 0 ? rateAtLargest / rateAtEmpty : 0, bytesAtLargest, worstStall,
+                static_cast<long long>(lost), cpuLineRate, bytesPerChar);
     return lost == 0 && hitsRight ? 0 : 1;
 }

@@ -5,12 +5,21 @@
 
 #include <QElapsedTimer>
 #include <QSerialPort>
+#include <QSocketNotifier>
 
 namespace {
 
 // A batch of events ends after this long, so the window can repaint and take clicks between
 // batches even when input arrives faster than it is handled.
 constexpr qint64 kDispatchBudgetMs = 8;
+
+// Arrivals are collected this long before their events are raised: an adapter that hands
+// over characters every millisecond then costs one pass of the event loop for several
+// arrivals, still far within the screen's 40 ms refresh.
+constexpr int kCollectMs = 4;
+// More than this in one read is more than the line rate brings in a few milliseconds: the
+// input is a burst (or comes faster than any line rate), and is handed out at once.
+constexpr qsizetype kBurstBytes = 256;
 
 }  // namespace
 
@@ -19,6 +28,9 @@ MSComm::MSComm(QObject* parent) : MSComm(PortMap::fromSystem(), systemLineErrors
 MSComm::MSComm(PortMap ports, std::unique_ptr<LineErrorSource> lineErrors, QObject* parent)
     : QObject(parent), m_ports(std::move(ports)), m_lineErrors(std::move(lineErrors))
 {
+    m_dispatch.setSingleShot(true);
+    m_dispatch.setTimerType(Qt::PreciseTimer);
+    connect(&m_dispatch, &QTimer::timeout, this, &MSComm::dispatch);
 }
 
 MSComm::~MSComm()
@@ -108,6 +120,8 @@ void MSComm::openDevice()
         throw CommError("settings refused: " + reason);
     }
     connect(device.get(), &QSerialPort::readyRead, this, &MSComm::takeArrivedBytes);
+    // QSerialPort's own read notifier, where it has one (Unix): paused between dispatches.
+    m_readNotifier = device->findChild<QSocketNotifier*>();
     connect(device.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         // A pulled adapter reports a resource error, a far end that closed a read error that
         // would come again with every notification: either way the device is gone.
@@ -125,6 +139,7 @@ void MSComm::openDevice()
 
 void MSComm::closeDevice()
 {
+    m_readNotifier = nullptr;
     if (!m_device)
         return;
     m_device->disconnect(this);
@@ -153,8 +168,28 @@ void MSComm::takeArrivedBytes()
     }
     checkLineErrors();
     // Not handed out from inside readyRead: QSerialPort raises no further readyRead while one
-    // is being handled, so a handler's modal box would keep arrivals out of our buffer.
-    scheduleDispatch();
+    // is being handled, so a handler's modal box would keep arrivals out of our buffer. What
+    // comes meanwhile collects in the driver and is read at the dispatch, with one wake-up.
+    setNotifications(false);
+    scheduleDispatch(bytes.size() >= kBurstBytes ? 0 : kCollectMs);
+}
+
+void MSComm::setNotifications(bool on)
+{
+    if (m_readNotifier && m_readNotifier->isEnabled() != on)
+        m_readNotifier->setEnabled(on);
+}
+
+bool MSComm::readWaiting()
+{
+    if (!m_device)
+        return false;
+    const quint64 arrivedBefore = m_arrived;
+    const quint64 lostBefore = m_lostCharacters;
+    // Reads what the driver holds now, without waiting; readyRead brings it to takeArrivedBytes.
+    if (!m_device->waitForReadyRead(0) && m_device && m_device->error() == QSerialPort::TimeoutError)
+        m_device->clearError();
+    return m_arrived != arrivedBefore || m_lostCharacters != lostBefore;
 }
 
 void MSComm::checkLineErrors()
@@ -186,20 +221,24 @@ void MSComm::onDeviceError()
     scheduleDispatch();
 }
 
-void MSComm::scheduleDispatch()
+void MSComm::scheduleDispatch(int delayMs)
 {
-    if (m_dispatchPending)
+    if (m_dispatch.isActive() && m_dispatch.remainingTime() <= delayMs)
         return;
-    m_dispatchPending = true;
-    QMetaObject::invokeMethod(this, [this] {
-        m_dispatchPending = false;
-        dispatch();
-    }, Qt::QueuedConnection);
+    m_dispatch.start(delayMs);
 }
 
 void MSComm::dispatch()
 {
-    // The running handler's own dispatch loop goes on once it has returned.
+    if (!m_open)
+        return;
+    // Characters that came since the last dispatch; while they keep coming the driver is read
+    // again at the next dispatch, and once they stop, their arrival wakes us again.
+    const bool arriving = readWaiting();
+    if (!arriving)
+        setNotifications(true);
+    // The running handler's own dispatch loop goes on once it has returned; meanwhile arrivals
+    // still reach the receive buffer, also while a modal box inside the handler is open.
     if (m_inHandler || !m_open)
         return;
     QElapsedTimer batch;

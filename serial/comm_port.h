@@ -6,12 +6,14 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <deque>
 #include <memory>
 #include <stdexcept>
 
 class QSerialPort;
+class QSocketNotifier;
 
 // A failed operation of the serial-port component. Callers only test whether one occurred.
 class CommError : public std::runtime_error {
@@ -78,7 +80,9 @@ private:
     void takeArrivedBytes();
     void checkLineErrors();
     void onDeviceError();
-    void scheduleDispatch();
+    void scheduleDispatch(int delayMs = 0);
+    void setNotifications(bool on);
+    bool readWaiting();
     void dispatch();
     bool raiseNextEvent();
 
@@ -103,7 +107,8 @@ private:
     LineErrorCounts m_lastCounts;
     bool m_hasCounters = false;       // the device keeps error counters: asked once per arrival
     bool m_inHandler = false;
-    bool m_dispatchPending = false;
+    QTimer m_dispatch;  // raises the waiting events
+    QSocketNotifier* m_readNotifier = nullptr;
     bool m_receiveStalled = false;    // the last receive event changed nothing: no read, no arrival
     quint64 m_arrived = 0;            // characters taken into the buffer, ever
     quint64 m_taken = 0;              // characters handed out by Input, ever
