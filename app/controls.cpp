@@ -2,7 +2,9 @@
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QPainter>
 
+#include "app/list_box.h"
 #include "app/screen_refresh.h"
 
 QColor toQColor(ColorValue value)
@@ -102,6 +104,24 @@ void NumberLabel::SetCaption(const QString& caption)
     m_refresh->request();
 }
 
+void NumberLabel::paintEvent(QPaintEvent*)
+{
+    if (!m_glyphs)
+        m_glyphs = std::make_unique<GlyphText>(font());
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QRect area = contentsRect();
+    m_glyphs->draw(painter, QPointF(area.left(), area.top() + (area.height() - m_glyphs->height()) / 2),
+                   QByteArrayView(text().toLatin1()));
+}
+
+void NumberLabel::changeEvent(QEvent* event)
+{
+    Label::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        m_glyphs.reset();
+}
+
 void NumberLabel::showAtTicksOf(ScreenRefresh* refresh)
 {
     m_refresh = refresh;
@@ -150,6 +170,8 @@ QAccessibleInterface* accessibleControl(const QString& className, QObject* objec
 {
     if (className == QLatin1String("NumberLabel") && object && object->isWidgetType())
         return new AccessibleNumberLabel(static_cast<QWidget*>(object));
+    if (className == QLatin1String("ListBox"))
+        return accessibleListBox(object);
     return nullptr;
 }
 

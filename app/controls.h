@@ -6,6 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/glyph_text.h"
+
+#include <memory>
+
 // Colour values as the window's logic holds them: red + 256 * green + 65536 * blue.
 using ColorValue = int;
 constexpr ColorValue rgbValue(int red, int green, int blue)
@@ -63,7 +67,13 @@ public:
     const QString& Caption() const { return m_caption; }
     void showAtTicksOf(ScreenRefresh* refresh);
 
+protected:
+    // Digits in a fixed-pitch face, drawn without shaping: the index changes 25 times a second.
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    std::unique_ptr<GlyphText> m_glyphs;
     QString m_caption;
     ScreenRefresh* m_refresh = nullptr;
     bool m_pending = false;

@@ -2,17 +2,21 @@
 
 #include "app/code_page.h"
 
-#include <QApplication>
-#include <QHeaderView>
-#include <QItemSelectionModel>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
 // Stands for a character that has no byte; callers only store text of the code page.
 constexpr char kSubstitute = 0x1A;
+// Room left of the text, as Qt's own views leave it.
+constexpr int kTextMargin = 3;
 
 QByteArray toLine(const QString& text)
 {
@@ -26,228 +30,168 @@ QByteArray toLine(const QString& text)
     return bytes;
 }
 
+// One entry as a screen reader sees it.
+class AccessibleRow : public QAccessibleInterface {
+public:
+    AccessibleRow(ListBox* list, int row) : m_list(list), m_row(row) {}
+
+    bool isValid() const override { return m_list && m_row < m_list->shownCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_list ? m_list->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_list); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name && isValid() ? m_list->List(m_row) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect local = m_list->rowRect(m_row);
+        return QRect(m_list->viewport()->mapToGlobal(local.topLeft()), local.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        if (!isValid())
+            return state;
+        state.selectable = true;
+        state.focusable = true;
+        state.selected = m_list->Selected(m_row);
+        state.focused = m_list->hasFocus() && m_list->shownCurrent() == m_row;
+        state.invisible = !m_list->viewport()->rect().intersects(m_list->rowRect(m_row));
+        state.offscreen = state.invisible;
+        return state;
+    }
+    int row() const { return m_row; }
+
+private:
+    QPointer<ListBox> m_list;
+    int m_row;
+};
+
+class AccessibleList : public QAccessibleWidget {
+public:
+    explicit AccessibleList(ListBox* list) : QAccessibleWidget(list, QAccessible::List) {}
+
+    int childCount() const override { return list()->shownCount(); }
+    QAccessibleInterface* child(int index) const override { return list()->accessibleRow(index); }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        int row = -1;
+        return list()->isAccessibleRow(child, &row) ? row : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const int row = list()->rowAt(list()->viewport()->mapFromGlobal(QPoint(x, y)));
+        return row >= 0 ? child(row) : nullptr;
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return list()->accessibleName();
+        if (kind == QAccessible::Description)
+            return list()->accessibleDescription();
+        return QAccessibleWidget::text(kind);
+    }
+
+private:
+    ListBox* list() const { return static_cast<ListBox*>(widget()); }
+};
+
 }  // namespace
 
-int ListModel::rowCount(const QModelIndex& parent) const
+QAccessibleInterface* accessibleListBox(QObject* object)
 {
-    return parent.isValid() ? 0 : m_published;
+    auto* list = qobject_cast<ListBox*>(object);
+    return list ? new AccessibleList(list) : nullptr;
 }
 
-QVariant ListModel::data(const QModelIndex& index, int role) const
+ListBox::ListBox(SelectionKind kind, ScreenRefresh& screen, QWidget* parent)
+    : QAbstractScrollArea(parent), m_kind(kind), m_refresh(screen)
 {
-    if (!index.isValid() || index.row() >= m_published)
-        return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return codepage::toText(line(index.row()));
-    return {};
-}
-
-QByteArrayView ListModel::line(int row) const
-{
-    if (row == count() - 1)
-        return m_open;
-    const Packed& packed = m_lines[static_cast<std::size_t>(row)];
-    return QByteArrayView(packed.data, packed.size);
-}
-
-ListModel::Packed ListModel::pack(QByteArrayView bytes)
-{
-    if (bytes.isEmpty())
-        return {nullptr, 0};
-    if (bytes.size() > kBlockSize - m_blockUsed) {
-        // A new block; a line longer than a block gets one of its own.
-        const qsizetype size = std::max(kBlockSize, bytes.size());
-        m_blocks.push_back(std::make_unique<char[]>(static_cast<std::size_t>(size)));
-        m_blockUsed = size == kBlockSize ? 0 : size;
-        if (size != kBlockSize) {
-            std::copy(bytes.begin(), bytes.end(), m_blocks.back().get());
-            return {m_blocks.back().get(), bytes.size()};
-        }
-    }
-    char* at = m_blocks.back().get() + m_blockUsed;
-    std::copy(bytes.begin(), bytes.end(), at);
-    m_blockUsed += bytes.size();
-    return {at, bytes.size()};
-}
-
-void ListModel::append(QByteArray line)
-{
-    if (!m_lines.empty())
-        m_lines.back() = pack(m_open);
-    m_lines.push_back({nullptr, 0});
-    m_open = std::move(line);
-}
-
-void ListModel::replace(int row, QByteArray line)
-{
-    if (row == count() - 1)
-        m_open = std::move(line);
-    else
-        m_lines[static_cast<std::size_t>(row)] = pack(line);
-    if (row >= m_published)
-        return;  // the views will see it when it is published
-    m_firstChanged = m_firstChanged < 0 ? row : std::min(m_firstChanged, row);
-    m_lastChanged = std::max(m_lastChanged, row);
-}
-
-void ListModel::remove(int row)
-{
-    publish();
-    beginRemoveRows({}, row, row);
-    if (row == count() - 1 && row > 0)
-        m_open = line(row - 1).toByteArray();  // the entry before becomes the last one
-    m_lines.erase(m_lines.begin() + row);
-    if (m_lines.empty())
-        m_open.clear();
-    --m_published;
-    endRemoveRows();
-}
-
-void ListModel::clear()
-{
-    beginResetModel();
-    m_lines.clear();
-    m_lines.shrink_to_fit();
-    m_blocks.clear();
-    m_blockUsed = kBlockSize;
-    m_open.clear();
-    m_published = 0;
-    m_firstChanged = m_lastChanged = -1;
-    endResetModel();
-}
-
-void ListModel::publish()
-{
-    if (m_firstChanged >= 0) {
-        const int first = m_firstChanged, last = m_lastChanged;
-        m_firstChanged = m_lastChanged = -1;
-        emit dataChanged(index(first), index(last), {Qt::DisplayRole});
-    }
-    if (m_published < count()) {
-        beginInsertRows({}, m_published, count() - 1);
-        m_published = count();
-        endInsertRows();
-    }
-}
-
-void LineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                         const QModelIndex& index) const
-{
-    const bool selected = option.state & QStyle::State_Selected;
-    if (selected)
-        painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
-    const QString text = index.data(Qt::DisplayRole).toString();
-    auto cached = m_shaped.find(index.row());
-    if (cached == m_shaped.end() || cached->second.text != text) {
-        if (m_shaped.size() >= kCachedLines)
-            m_shaped.clear();
-        QStaticText shaped(text);
-        shaped.setTextFormat(Qt::PlainText);
-        shaped.prepare(QTransform(), option.font);
-        cached = m_shaped.insert_or_assign(index.row(), Shaped{text, shaped}).first;
-    }
-    painter->save();
-    painter->setFont(option.font);
-    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    const QSizeF size = cached->second.shaped.size();
-    painter->drawStaticText(QPointF(option.rect.left() + 3, option.rect.top() + (option.rect.height() - size.height()) / 2),
-                            cached->second.shaped);
-    painter->restore();
-    if (option.state & QStyle::State_HasFocus) {
-        QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(option);
-        focus.backgroundColor = option.palette.color(selected ? QPalette::Highlight : QPalette::Base);
-        const QWidget* view = option.widget;
-        (view ? view->style() : QApplication::style())->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
-    }
-}
-
-ListBox::ListBox(SelectionKind kind, ScreenRefresh& refresh, QWidget* parent)
-    : QTableView(parent), m_kind(kind), m_model(this), m_refresh(refresh)
-{
-    setModel(&m_model);
-    setItemDelegate(&m_delegate);
-    connect(&m_model, &QAbstractItemModel::modelReset, this, [this] { m_delegate.forget(); });
-    connect(&m_model, &QAbstractItemModel::rowsRemoved, this, [this] { m_delegate.forget(); });
+    m_rowHeight = fontMetrics().height() + 2;
+    m_charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    m_glyphs = std::make_unique<GlyphText>(font());
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
     connect(&m_refresh, &ScreenRefresh::tick, this, [this] {
         if (m_refreshPending)
-            syncView();
+            refresh();
     });
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    setShowGrid(false);
-    setWordWrap(false);
-    setTextElideMode(Qt::ElideNone);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setSelectionMode(kind == SelectionKind::Simple ? QAbstractItemView::MultiSelection
-                                                   : QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Tab leaves the list for the next control, as in every list box; a table moves its cell.
-    setTabKeyNavigation(false);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { onCurrentChanged(current); });
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this](const QItemSelection& selected, const QItemSelection& deselected) {
-                onSelectionChanged(selected, deselected);
-            });
+}
+
+ListBox::~ListBox()
+{
+    forgetAccessibleRows();
 }
 
 void ListBox::AddItem(const QString& text)
 {
-    m_model.append(toLine(text));
-    widenFor(text);
-    changed();
+    m_lines.append(toLine(text));
+    if (m_kind == SelectionKind::Simple)
+        m_selected.push_back(0);
+    widenFor(text.size());
+    changed(ListCount() - 1);
 }
 
 void ListBox::RemoveItem(int index)
 {
     if (index < 0 || index >= ListCount())
         return;
-    m_changingView = true;
-    m_model.remove(index);
-    m_changingView = false;
+    m_lines.remove(index);
+    if (m_kind == SelectionKind::Simple)
+        m_selected.erase(m_selected.begin() + index);
     if (m_listIndex == index)
         m_listIndex = -1;
     else if (m_listIndex > index)
         --m_listIndex;
+    m_indexPending = true;
     countSelected();
-    scheduleViewSync();
+    forgetAccessibleRows();
+    changed(index);
 }
 
 void ListBox::Clear()
 {
-    m_changingView = true;
-    m_model.clear();
-    m_changingView = false;
+    m_lines.clear();
+    std::vector<char>().swap(m_selected);
     m_listIndex = -1;
-    m_widestLine = 0;
+    m_indexPending = true;
+    m_widest = 0;
     countSelected();
-    scheduleViewSync();
+    forgetAccessibleRows();
+    changed(0);
 }
 
 int ListBox::ListCount() const
 {
-    return m_model.count();
+    return m_lines.count();
 }
 
 QString ListBox::List(int index) const
 {
     if (index < 0 || index >= ListCount())
         return {};
-    return codepage::toText(m_model.line(index));
+    return codepage::toText(m_lines.line(index));
 }
 
 void ListBox::SetList(int index, const QString& text)
 {
     if (index < 0 || index >= ListCount())
         return;
-    m_model.replace(index, toLine(text));
-    widenFor(text);
-    changed();
+    m_lines.replace(index, toLine(text));
+    widenFor(text.size());
+    changed(index);
 }
 
 int ListBox::ListIndex() const
@@ -258,23 +202,32 @@ int ListBox::ListIndex() const
 void ListBox::SetListIndex(int index)
 {
     m_listIndex = (index >= 0 && index < ListCount()) ? index : -1;
-    scheduleViewSync();
+    m_indexPending = true;
+    requestRefresh();
 }
 
 bool ListBox::Selected(int index) const
 {
     if (index < 0 || index >= ListCount())
         return false;
-    return selectionModel()->isSelected(m_model.index(index));
+    if (m_kind == SelectionKind::Single)
+        return index == m_listIndex;
+    return m_selected[static_cast<std::size_t>(index)] != 0;
 }
 
 void ListBox::SetSelected(int index, bool selected)
 {
     if (index < 0 || index >= ListCount() || Selected(index) == selected)
         return;
-    // The selection model reports the change synchronously, so Click runs before we return.
-    selectionModel()->select(m_model.index(index), selected ? QItemSelectionModel::Select
-                                                            : QItemSelectionModel::Deselect);
+    if (m_kind == SelectionKind::Single) {
+        SetListIndex(selected ? index : -1);
+        return;
+    }
+    m_selected[static_cast<std::size_t>(index)] = selected ? 1 : 0;
+    countSelected();
+    updateRows(index, index);
+    tellAccessibility(selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove, index);
+    emit Click();
 }
 
 int ListBox::SelCount() const
@@ -284,128 +237,87 @@ int ListBox::SelCount() const
     return m_selCount;
 }
 
-void ListBox::selectAll()
-{
-    if (m_kind == SelectionKind::Single)
-        QTableView::selectAll();
-}
-
-QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
-                                                              const QEvent* event) const
-{
-    if (m_kind == SelectionKind::Single)
-        return QTableView::selectionCommand(index, event);
-    // A simple list changes its selection on a click and on the space bar, one entry at a
-    // time, and on nothing else: not on moving the current entry (arrow keys, Home, End, the
-    // logic's ListIndex), not on Shift with a click, which would toggle a whole range.
-    const auto toggle = QItemSelectionModel::Toggle | QItemSelectionModel::Rows;
-    if (!event)
-        return QItemSelectionModel::NoUpdate;
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<const QKeyEvent*>(event);
-        const bool space = key->key() == Qt::Key_Space || key->key() == Qt::Key_Select;
-        return space && !(key->modifiers() & Qt::ShiftModifier) ? toggle : QItemSelectionModel::NoUpdate;
-    }
-    case QEvent::MouseButtonPress: {
-        const auto* mouse = static_cast<const QMouseEvent*>(event);
-        const bool click = mouse->button() == Qt::LeftButton && !(mouse->modifiers() & Qt::ShiftModifier);
-        return click ? toggle : QItemSelectionModel::NoUpdate;
-    }
-    default:
-        return QItemSelectionModel::NoUpdate;
-    }
-}
-
-void ListBox::mouseMoveEvent(QMouseEvent* event)
-{
-    // Dragging over a simple list would toggle every entry passed; one click, one entry.
-    if (m_kind == SelectionKind::Simple && event->buttons() != Qt::NoButton)
-        return;
-    QTableView::mouseMoveEvent(event);
-}
-
-void ListBox::onCurrentChanged(const QModelIndex& current)
-{
-    if (m_changingView)
-        return;
-    // The user moved the current entry; that overrides any index the logic set before.
-    m_listIndex = current.isValid() ? current.row() : -1;
-    m_viewSyncPending = false;
-}
-
-void ListBox::onSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
-{
-    countSelected();
-    if (m_changingView)
-        return;
-    // The entry the user toggled is the current one, whatever input toggled it, so that the
-    // handler's refusal of a sixth entry deselects that very entry.
-    const QModelIndexList changed = selected.indexes() + deselected.indexes();
-    if (changed.size() == 1)
-        m_listIndex = changed.first().row();
-    emit Click();
-}
-
 void ListBox::countSelected()
 {
     // Counted once per change, since the matcher asks for it with every received character.
-    if (m_kind == SelectionKind::Simple)
-        m_selCount = static_cast<int>(selectionModel()->selectedRows().size());
+    m_selCount = static_cast<int>(std::count(m_selected.begin(), m_selected.end(), 1));
 }
 
-void ListBox::changed()
+void ListBox::widenFor(qsizetype characters)
 {
-    // The search-string list is small and clicked on: its views know every entry at once.
-    if (m_kind == SelectionKind::Simple)
-        publishEntries();
-    else
-        requestRefresh();
+    if (characters > m_widest) {
+        m_widest = characters;
+        if (m_kind == SelectionKind::Simple)
+            updateScrollBars();
+    }
+}
+
+void ListBox::changed(int firstRow)
+{
+    m_changedFrom = m_changedFrom < 0 ? firstRow : std::min(m_changedFrom, firstRow);
+    requestRefresh();
 }
 
 void ListBox::requestRefresh()
 {
+    // The search-string list is small and clicked on: its screen follows at once.
+    if (m_kind == SelectionKind::Simple) {
+        refresh();
+        return;
+    }
     m_refreshPending = true;
     m_refresh.request();
 }
 
-void ListBox::scheduleViewSync()
+void ListBox::refresh()
 {
-    m_viewSyncPending = true;
-    if (m_kind == SelectionKind::Simple)
-        syncView();
-    else
-        requestRefresh();
-}
+    m_refreshPending = false;
+    // A list scrolled to its end follows new entries, like a terminal; scrolled up to read,
+    // it stays where the user put it.
+    const bool follow = scrolledToEnd();
+    const int previousCurrent = m_shownCurrent;
+    m_shown = ListCount();
+    updateScrollBars();
 
-void ListBox::widenFor(const QString& text)
-{
-    if (text.size() > m_widestLine) {
-        m_widestLine = static_cast<int>(text.size());
-        fitColumn();
+    // Scroll first (what stays in view is moved), then repaint what changed where it is now.
+    const bool currentMoved = m_indexPending && m_listIndex != previousCurrent;
+    if (m_indexPending) {
+        m_indexPending = false;
+        m_shownCurrent = m_listIndex;
+    }
+    if (currentMoved && m_shownCurrent >= 0)
+        scrollToRow(m_shownCurrent);
+    else if (follow)
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+
+    if (m_changedFrom >= 0) {
+        updateRows(m_changedFrom, m_shown);
+        m_changedFrom = -1;
+    }
+    if (currentMoved) {
+        updateRows(previousCurrent, previousCurrent);
+        updateRows(m_shownCurrent, m_shownCurrent);
+        tellAccessibility(QAccessible::Focus, m_shownCurrent);
     }
 }
 
-void ListBox::fitColumn()
+int ListBox::rowsFitting() const
 {
-    const int width = m_widestLine * fontMetrics().horizontalAdvance(QLatin1Char('0')) + 8;
-    setColumnWidth(0, std::max(width, viewport()->width()));
+    return std::max(1, viewport()->height() / m_rowHeight);
 }
 
-void ListBox::changeEvent(QEvent* event)
+void ListBox::updateScrollBars()
 {
-    QTableView::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        // Rows are as high as one line of the font; set once, since it touches every row.
-        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
-        fitColumn();
-    }
-}
-
-void ListBox::resizeEvent(QResizeEvent* event)
-{
-    QTableView::resizeEvent(event);
-    fitColumn();
+    QScrollBar* vertical = verticalScrollBar();
+    const int fitting = rowsFitting();
+    vertical->setRange(0, std::max(0, m_shown - fitting));
+    vertical->setPageStep(fitting);
+    vertical->setSingleStep(1);
+    QScrollBar* horizontal = horizontalScrollBar();
+    const qsizetype width = m_widest * m_charWidth + 2 * kTextMargin + 2;
+    horizontal->setRange(0, static_cast<int>(std::max<qsizetype>(0, width - viewport()->width())));
+    horizontal->setPageStep(viewport()->width());
+    horizontal->setSingleStep(m_charWidth);
 }
 
 bool ListBox::scrolledToEnd() const
@@ -413,36 +325,238 @@ bool ListBox::scrolledToEnd() const
     return verticalScrollBar()->value() == verticalScrollBar()->maximum();
 }
 
-void ListBox::publishEntries()
+QRect ListBox::rowRect(int row) const
 {
-    if (!m_model.hasUnpublished())
-        return;
-    // A list scrolled to its end follows new entries, like a terminal; scrolled up to read,
-    // it stays where the user put it.
-    const bool follow = scrolledToEnd();
-    m_changingView = true;
-    m_model.publish();
-    m_changingView = false;
-    if (follow)
-        scrollToBottom();
+    const int top = (row - verticalScrollBar()->value()) * m_rowHeight;
+    return QRect(0, top, viewport()->width(), m_rowHeight);
 }
 
-void ListBox::syncView()
+int ListBox::rowAt(const QPoint& point) const
 {
-    m_refreshPending = false;
-    publishEntries();
-    if (!m_viewSyncPending)
+    if (point.y() < 0)
+        return -1;
+    const int row = verticalScrollBar()->value() + point.y() / m_rowHeight;
+    return row < m_shown ? row : -1;
+}
+
+void ListBox::scrollToRow(int row)
+{
+    if (row < 0)
         return;
-    m_viewSyncPending = false;
-    m_changingView = true;
-    const QModelIndex current = m_model.index(m_listIndex);
-    const auto command = m_kind == SelectionKind::Single ? QItemSelectionModel::ClearAndSelect
-                                                         : QItemSelectionModel::NoUpdate;
-    selectionModel()->setCurrentIndex(current, current.isValid() ? command
-                                                                 : QItemSelectionModel::NoUpdate);
-    if (current.isValid())
-        scrollTo(current);
-    else if (m_kind == SelectionKind::Single)
-        selectionModel()->clearSelection();
-    m_changingView = false;
+    QScrollBar* vertical = verticalScrollBar();
+    const int fitting = rowsFitting();
+    if (row < vertical->value())
+        vertical->setValue(row);
+    else if (row >= vertical->value() + fitting)
+        vertical->setValue(row - fitting + 1);
+}
+
+void ListBox::updateRows(int first, int last)
+{
+    if (first < 0)
+        return;
+    const int top = verticalScrollBar()->value();
+    const int bottom = top + rowsFitting();
+    first = std::max(first, top);
+    last = std::min(last, bottom);
+    if (first > last)
+        return;
+    viewport()->update(QRect(0, (first - top) * m_rowHeight, viewport()->width(), (last - first + 1) * m_rowHeight));
+}
+
+void ListBox::scrollContentsBy(int dx, int dy)
+{
+    // Rows scroll by whole rows; what stays in view is moved, not painted again.
+    viewport()->scroll(dx, dy * m_rowHeight);
+}
+
+void ListBox::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    const int top = verticalScrollBar()->value();
+    const int first = top + std::max(0, event->rect().top()) / m_rowHeight;
+    const int last = std::min(m_shown - 1, top + event->rect().bottom() / m_rowHeight);
+    // Only the characters in view are drawn: a line can be far wider than the list.
+    const int scrolled = horizontalScrollBar()->value();
+    const qsizetype firstChar = std::max(0, scrolled - kTextMargin) / m_charWidth;
+    const qsizetype charsInView = viewport()->width() / m_charWidth + 2;
+    const qreal left = kTextMargin - scrolled + firstChar * m_glyphs->advance();
+    const QPalette& colors = palette();
+    for (int row = first; row <= last; ++row) {
+        const QRect rect = rowRect(row);
+        const bool selected = m_kind == SelectionKind::Single ? row == m_shownCurrent : Selected(row);
+        if (selected)
+            painter.fillRect(rect, colors.brush(QPalette::Highlight));
+        painter.setPen(colors.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        const QByteArray line = m_lines.line(row);
+        const qsizetype from = std::min(firstChar, line.size());
+        m_glyphs->draw(painter, QPointF(left, rect.top() + (rect.height() - m_glyphs->height()) / 2),
+                       QByteArrayView(line).sliced(from, std::min(charsInView, line.size() - from)));
+        if (row == m_shownCurrent && hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect;
+            focus.backgroundColor = colors.color(selected ? QPalette::Highlight : QPalette::Base);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+}
+
+void ListBox::setCurrentByUser(int row)
+{
+    // The user moved the current entry; that overrides any index the logic set before.
+    const int previous = m_shownCurrent;
+    m_listIndex = row;
+    m_shownCurrent = row;
+    m_indexPending = false;
+    scrollToRow(row);
+    updateRows(previous, previous);
+    updateRows(row, row);
+    tellAccessibility(QAccessible::Focus, row);
+}
+
+void ListBox::toggle(int row)
+{
+    m_selected[static_cast<std::size_t>(row)] ^= 1;
+    countSelected();
+    updateRows(row, row);
+    tellAccessibility(m_selected[static_cast<std::size_t>(row)] ? QAccessible::SelectionAdd
+                                                                : QAccessible::SelectionRemove, row);
+    emit Click();
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event)
+{
+    const int row = rowAt(event->position().toPoint());
+    m_pressedRow = row;
+    if (event->button() != Qt::LeftButton || row < 0)
+        return;
+    setCurrentByUser(row);
+    // One click, one entry; Shift with a click only moves the current entry.
+    if (m_kind == SelectionKind::Simple && !(event->modifiers() & Qt::ShiftModifier))
+        toggle(row);
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The first press of a double click did all a click does; the second changes nothing.
+    if (rowAt(event->position().toPoint()) != m_pressedRow)
+        mousePressEvent(event);
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent*)
+{
+    // Dragging selects nothing: one click, one entry.
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    const int last = m_shown - 1;
+    const int current = m_shownCurrent;
+    int target = -2;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        target = current < 0 ? 0 : current - 1;
+        break;
+    case Qt::Key_Down:
+        target = current + 1;
+        break;
+    case Qt::Key_PageUp:
+        target = current - rowsFitting();
+        break;
+    case Qt::Key_PageDown:
+        target = current < 0 ? rowsFitting() - 1 : current + rowsFitting();
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = last;
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Select:
+        // The space bar toggles the current entry of a simple list, and nothing else does.
+        if (m_kind == SelectionKind::Simple && current >= 0 && !(event->modifiers() & Qt::ShiftModifier))
+            toggle(current);
+        event->accept();
+        return;
+    default:
+        // Letters, Ctrl+A, F12 and the rest change nothing here.
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (last >= 0)
+        setCurrentByUser(std::clamp(target, 0, last));
+}
+
+void ListBox::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void ListBox::changeEvent(QEvent* event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        // Rows are as high as one line of the font.
+        m_rowHeight = fontMetrics().height() + 2;
+        m_charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+        m_glyphs = std::make_unique<GlyphText>(font());
+        updateScrollBars();
+    }
+}
+
+void ListBox::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    updateRows(m_shownCurrent, m_shownCurrent);
+}
+
+void ListBox::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    updateRows(m_shownCurrent, m_shownCurrent);
+}
+
+QAccessibleInterface* ListBox::accessibleRow(int row) const
+{
+    if (row < 0 || row >= m_shown)
+        return nullptr;
+    auto known = m_accessibleRows.find(row);
+    if (known == m_accessibleRows.end()) {
+        auto* created = new AccessibleRow(const_cast<ListBox*>(this), row);
+        known = m_accessibleRows.emplace(row, QAccessible::registerAccessibleInterface(created)).first;
+    }
+    return QAccessible::accessibleInterface(known->second);
+}
+
+bool ListBox::isAccessibleRow(const QAccessibleInterface* row, int* index) const
+{
+    const auto* entry = dynamic_cast<const AccessibleRow*>(row);
+    if (!entry || accessibleRow(entry->row()) != row)
+        return false;
+    *index = entry->row();
+    return true;
+}
+
+void ListBox::forgetAccessibleRows()
+{
+    // Entries moved or went away: interfaces handed out for them are withdrawn. Entries
+    // that are only appended keep theirs, so a long capture costs nothing here.
+    for (const auto& [row, id] : m_accessibleRows)
+        QAccessible::deleteAccessibleInterface(id);
+    m_accessibleRows.clear();
+}
+
+void ListBox::tellAccessibility(int event, int row) const
+{
+    if (!QAccessible::isActive() || row < 0 || row >= m_shown)
+        return;
+    if (event == QAccessible::Focus && !hasFocus())
+        return;
+    QAccessibleEvent told(const_cast<ListBox*>(this), static_cast<QAccessible::Event>(event));
+    told.setChild(row);
+    QAccessible::updateAccessibility(&told);
 }

@@ -16,7 +16,7 @@ constexpr qint64 kDispatchBudgetMs = 8;
 // Arrivals are collected this long before their events are raised: an adapter that hands
 // over characters every millisecond then costs one pass of the event loop for several
 // arrivals, still far within the screen's 40 ms refresh.
-constexpr int kCollectMs = 4;
+constexpr int kCollectMs = 10;
 // More than this in one read is more than the line rate brings in a few milliseconds: the
 // input is a burst (or comes faster than any line rate), and is handed out at once.
 constexpr qsizetype kBurstBytes = 256;

@@ -2,6 +2,7 @@
 #include "app/app_icon.h"
 #include "app/dialogs.h"
 #include "app/fonts.h"
+#include "app/line_store.h"
 #include "app/translations.h"
 #include "scripted_dialogs.h"
 
@@ -46,6 +47,8 @@ private slots:
     void selectedPutRaisesClickBeforeReturning();
     void listIndexReachesViewOncePerPass();
     void removeItemMovesLaterEntriesUp();
+    void lineStoreKeepsEveryLine_data();
+    void lineStoreKeepsEveryLine();
     void listsAreReadableByAccessibility();
     void controlsAreNamedForScreenReaders_data();
     void controlsAreNamedForScreenReaders();
@@ -100,7 +103,7 @@ void TstApp::sendInput(ListBox* list, const QString& input)
 {
     const QStringList words = input.split(u' ');
     if (words[0] == "click" || words[0] == "shift-click") {
-        const QRect rect = list->visualRect(list->model()->index(words[1].toInt(), 0));
+        const QRect rect = list->rowRect(words[1].toInt());
         QTest::mouseClick(list->viewport(), Qt::LeftButton,
                           words[0] == "click" ? Qt::NoModifier : Qt::ShiftModifier, rect.center());
         return;
@@ -142,7 +145,7 @@ void TstApp::controls_data()
     row("lblMonitor", "QLabel", "Monitor inaktiv", {7956, 117, 1885, 364}, kComic, 10.8, false);
     row("cmdClose", "QPushButton", "Exit", {12987, 117, 1300, 377}, kSansSerif, 10.8, true,
         " Programm beenden");
-    row("lstMonitor", "QAbstractItemView", "", {117, 585, 14170, 2928}, kCourier, 10.8, false,
+    row("lstMonitor", "ListBox", "", {117, 585, 14170, 2928}, kCourier, 10.8, false,
         "I2C-Monitordaten: Doppelklick zum Übernehmen  /  F12 für CRLF");
     row("cmdClear", "QPushButton", "Clear", {117, 3744, 1300, 364}, kSansSerif, 6.6, true, "Löscht Daten");
     row("cmdNewLine", "QPushButton", "&New Line", {1638, 3744, 1183, 364}, kSansSerif, 6.6, true,
@@ -155,13 +158,13 @@ void TstApp::controls_data()
     row("Label7", "QLabel", "Suchergebnisse", {1521, 4329, 2119, 364}, kComic, 14.4, false);
     row("cmdClearResultAutoFilter", "QPushButton", "Clear", {4329, 4329, 832, 364}, kSansSerif, 6.6,
         true, "Löscht Suchergebnisse");
-    row("lstResult", "QAbstractItemView", "", {234, 4797, 4927, 3168}, kCourier, 10.8, false);
+    row("lstResult", "ListBox", "", {234, 4797, 4927, 3168}, kCourier, 10.8, false);
     row("cmdDeselectAll", "QPushButton", "Deselect all", {8307, 4329, 1183, 364}, kSansSerif, 6.6,
         true, "Löscht Suchergebnisse");
     row("Label6", "QLabel", "Suchstrings", {9945, 4329, 1651, 364}, kComic, 14.4, false);
     row("Label2", "QLabel", "SelCount", {11817, 4446, 949, 247}, kSansSerif, 7.8, true);
     row("lblSelCount", "QLabel", "", {12753, 4446, 364, 247}, kCourier, 10.2, false);
-    row("lstAutoFilter", "QAbstractItemView", "", {8307, 4797, 4927, 3168}, kCourier, 10.8, false);
+    row("lstAutoFilter", "ListBox", "", {8307, 4797, 4927, 3168}, kCourier, 10.8, false);
     row("cmdClearAutoFilter", "QPushButton", "Clear", {13455, 4797, 832, 364}, kSansSerif, 6.6, true,
         "Löscht Suchstringdaten");
     row("cmdAddItemAutoFilter", "QPushButton", "Add", {13455, 5382, 832, 364}, kSansSerif, 6.6, true,
@@ -344,7 +347,7 @@ void TstApp::simpleListTogglesOneEntryPerClick()
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QSignalSpy clicks(list, &ListBox::Click);
     const auto clickEntry = [list](int row) {
-        const QRect rect = list->visualRect(list->model()->index(row, 0));
+        const QRect rect = list->rowRect(row);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     };
 
@@ -482,11 +485,59 @@ void TstApp::listIndexReachesViewOncePerPass()
         list->SetListIndex(i);
         QCOMPARE(list->ListIndex(), i);  // the logic sees its own index at once
     }
-    QTRY_COMPARE(list->currentIndex().row(), 999);
-    QVERIFY(list->selectionModel()->isSelected(list->model()->index(999, 0)));
+    QTRY_COMPARE(list->shownCurrent(), 999);
+    QVERIFY(list->Selected(999));
     list->Clear();
     QCOMPARE(list->ListIndex(), -1);
-    QTRY_VERIFY(!list->currentIndex().isValid());
+    QTRY_COMPARE(list->shownCurrent(), -1);
+}
+
+void TstApp::lineStoreKeepsEveryLine_data()
+{
+    QTest::addColumn<QList<int>>("lengths");  // of the lines appended
+    QTest::addColumn<QString>("change");      // then: "replace N", "remove N" or nothing
+    QList<int> capture;  // short lines over several blocks of 256 KiB
+    for (int i = 0; i < 40000; ++i)
+        capture << 1 + (i * 7) % 23;
+    QTest::newRow("short lines across blocks") << capture << "";
+    QTest::newRow("lines of 254, 255, 256 and 100,000 characters")
+        << QList<int>{254, 255, 256, 0, 100000, 3, 300000, 1} << "";
+    QTest::newRow("an early line replaced") << capture << "replace 70";
+    QTest::newRow("the last line replaced") << capture << "replace 39999";
+    QTest::newRow("an early line removed") << capture << "remove 3";
+    QTest::newRow("the last line removed") << capture << "remove 39999";
+    QTest::newRow("a long line removed") << QList<int>{10, 300, 5, 400, 7} << "remove 1";
+}
+
+void TstApp::lineStoreKeepsEveryLine()
+{
+    QFETCH(QList<int>, lengths);
+    QFETCH(QString, change);
+    LineStore store;
+    QList<QByteArray> lines;
+    for (int i = 0; i < lengths.size(); ++i) {
+        QByteArray line(lengths[i], Qt::Uninitialized);
+        for (int k = 0; k < line.size(); ++k)
+            line[k] = char('a' + (i + k) % 26);
+        lines << line;
+        store.append(line);
+    }
+    const int row = change.section(u' ', 1).toInt();
+    if (change.startsWith(QStringLiteral("replace"))) {
+        lines[row] = QByteArray(300, 'R');  // longer than a one-byte length
+        store.replace(row, lines[row]);
+    } else if (change.startsWith(QStringLiteral("remove"))) {
+        lines.removeAt(row);
+        store.remove(row);
+    }
+    QCOMPARE(store.count(), int(lines.size()));
+    for (int i = 0; i < lines.size(); ++i) {
+        if (store.line(i) != lines[i])
+            QFAIL(qPrintable(QStringLiteral("line %1 differs").arg(i)));
+    }
+    store.append("next");
+    QCOMPARE(store.line(int(lines.size())), QByteArray("next"));
+    QCOMPARE(store.line(int(lines.size()) - 1), lines.last());
 }
 
 void TstApp::removeItemMovesLaterEntriesUp()
@@ -513,12 +564,17 @@ void TstApp::listsAreReadableByAccessibility()
     m_window->AddChar(QStringLiteral("9"));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_COMPARE(monitor->model()->rowCount(), 2);  // the view has caught up
+    QTRY_COMPARE(monitor->shownCount(), 2);  // the view has caught up
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(monitor);
-    QVERIFY(list && list->tableInterface());
-    QCOMPARE(list->tableInterface()->rowCount(), 2);
-    QCOMPARE(list->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("sp"));
-    QCOMPARE(list->tableInterface()->cellAt(1, 0)->text(QAccessible::Name), QStringLiteral("9"));
+    QVERIFY(list);
+    QCOMPARE(list->role(), QAccessible::List);
+    QCOMPARE(list->childCount(), 2);
+    QCOMPARE(list->child(0)->text(QAccessible::Name), QStringLiteral("sp"));
+    QCOMPARE(list->child(1)->text(QAccessible::Name), QStringLiteral("9"));
+    QCOMPARE(list->child(1)->role(), QAccessible::ListItem);
+    QCOMPARE(list->indexOfChild(list->child(1)), 1);
+    QVERIFY(list->child(1)->state().selected);  // the monitor's newest line is selected
+    QCOMPARE(list->child(1)->parent(), list);
 }
 
 void TstApp::controlsAreNamedForScreenReaders_data()
@@ -573,21 +629,21 @@ void TstApp::resultListFollowsItsEndOnly()
     QScrollBar* bar = results->verticalScrollBar();
     for (int i = 0; i < 50; ++i)
         results->AddItem(QStringLiteral("hit %1").arg(i));
-    QTRY_COMPARE(results->model()->rowCount(), 50);
+    QTRY_COMPARE(results->shownCount(), 50);
     QVERIFY(bar->maximum() > 0);
     QCOMPARE(bar->value(), bar->maximum());  // at its end: it follows
 
     bar->setValue(3);  // the user scrolls up to read
     for (int i = 50; i < 100; ++i)
         results->AddItem(QStringLiteral("hit %1").arg(i));
-    QTRY_COMPARE(results->model()->rowCount(), 100);
+    QTRY_COMPARE(results->shownCount(), 100);
     QCOMPARE(bar->value(), 3);
 
     bar->setValue(bar->maximum());  // back at the end: it follows again
     results->AddItem(QStringLiteral("hit 100"));
-    QTRY_COMPARE(results->model()->rowCount(), 101);
+    QTRY_COMPARE(results->shownCount(), 101);
     QCOMPARE(bar->value(), bar->maximum());
-    QVERIFY(results->viewport()->rect().contains(results->visualRect(results->model()->index(100, 0))));
+    QVERIFY(results->viewport()->rect().contains(results->rowRect(100)));
 }
 
 void TstApp::doubleClickAndF12OnlySelect()
@@ -598,8 +654,8 @@ void TstApp::doubleClickAndF12OnlySelect()
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    QTRY_COMPARE(monitor->model()->rowCount(), 3);
-    const QRect second = monitor->visualRect(monitor->model()->index(1, 0));
+    QTRY_COMPARE(monitor->shownCount(), 3);
+    const QRect second = monitor->rowRect(1);
     QTest::mouseDClick(monitor->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
     QTest::keyClick(monitor, Qt::Key_F12);
     QCOMPARE(monitor->ListIndex(), 1);

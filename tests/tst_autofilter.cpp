@@ -94,8 +94,8 @@ void TstAutofilter::clickEntry(int row)
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
-    m_list->scrollTo(m_list->model()->index(row, 0));
-    const QRect rect = m_list->visualRect(m_list->model()->index(row, 0));
+    m_list->scrollToRow(row);
+    const QRect rect = m_list->rowRect(row);
     QTest::mouseClick(m_list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
 }
 

@@ -1,0 +1,159 @@
+#include "app/line_store.h"
+
+#include <algorithm>
+#include <cstring>
+
+QByteArray LineStore::line(int row) const
+{
+    if (row < 0 || row >= count())
+        return {};
+    if (row == finished())
+        return m_last;
+    const QByteArray stored = read(start(row), storedSize(row));
+    if (m_lengths[static_cast<std::size_t>(row)] != kRepeat)
+        return stored;
+    quint32 source = 0;
+    std::memcpy(&source, stored.constData(), sizeof source);
+    return line(static_cast<int>(source));
+}
+
+qsizetype LineStore::storedSize(int row) const
+{
+    const quint8 stored = m_lengths[static_cast<std::size_t>(row)];
+    if (stored == kRepeat)
+        return kRepeatSize;
+    return stored == kLongLength ? m_longLengths.at(row) : stored;
+}
+
+qint64 LineStore::start(int row) const
+{
+    qint64 position = m_groupStarts[static_cast<std::size_t>(row / kGroup)];
+    for (int before = row - row % kGroup; before < row; ++before)
+        position += storedSize(before);
+    return position;
+}
+
+QByteArray LineStore::read(qint64 position, qsizetype length) const
+{
+    QByteArray bytes(length, Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < length) {
+        const qint64 at = position + done;
+        const qsizetype inBlock = std::min<qsizetype>(length - done, kBlockSize - at % kBlockSize);
+        std::memcpy(bytes.data() + done, m_blocks[static_cast<std::size_t>(at / kBlockSize)].get() + at % kBlockSize,
+                    static_cast<std::size_t>(inBlock));
+        done += inBlock;
+    }
+    return bytes;
+}
+
+void LineStore::pack(QByteArrayView line)
+{
+    const int row = finished();
+    if (row % kGroup == 0)
+        m_groupStarts.push_back(m_end);
+    const bool repeatable = line.size() >= kShortestRepeated && line.size() < kRepeat;
+    if (repeatable) {
+        const QByteArray bytes = line.toByteArray();
+        const auto seen = m_recent.constFind(bytes);
+        if (seen != m_recent.constEnd()) {
+            const quint32 source = static_cast<quint32>(*seen);
+            store(QByteArrayView(reinterpret_cast<const char*>(&source), kRepeatSize));
+            m_lengths.push_back(kRepeat);
+            return;
+        }
+        if (m_recent.size() >= kRecentLines)
+            m_recent.clear();
+        m_recent.insert(bytes, row);
+    }
+    store(line);
+    if (line.size() < kRepeat) {
+        m_lengths.push_back(static_cast<quint8>(line.size()));
+    } else {
+        m_lengths.push_back(kLongLength);
+        m_longLengths[row] = line.size();
+    }
+}
+
+void LineStore::store(QByteArrayView line)
+{
+    qsizetype done = 0;
+    while (done < line.size()) {
+        if (m_end / kBlockSize >= static_cast<qint64>(m_blocks.size()))
+            m_blocks.push_back(std::make_unique<char[]>(static_cast<std::size_t>(kBlockSize)));
+        const qsizetype inBlock = std::min<qsizetype>(line.size() - done, kBlockSize - m_end % kBlockSize);
+        std::memcpy(m_blocks.back().get() + m_end % kBlockSize, line.data() + done, static_cast<std::size_t>(inBlock));
+        done += inBlock;
+        m_end += inBlock;
+    }
+}
+
+void LineStore::append(QByteArrayView line)
+{
+    if (m_hasLast)
+        pack(m_last);
+    m_last = line.toByteArray();
+    m_hasLast = true;
+}
+
+std::vector<QByteArray> LineStore::truncate(int rows)
+{
+    m_recent.clear();  // rows move: the lines to refer to are found anew
+    std::vector<QByteArray> dropped;
+    for (int row = rows; row < finished(); ++row)
+        dropped.push_back(line(row));
+    m_end = rows < finished() ? start(rows) : m_end;
+    m_lengths.resize(static_cast<std::size_t>(rows));
+    m_groupStarts.resize(static_cast<std::size_t>((rows + kGroup - 1) / kGroup));
+    for (auto it = m_longLengths.begin(); it != m_longLengths.end();)
+        it = it->first >= rows ? m_longLengths.erase(it) : std::next(it);
+    m_blocks.resize(static_cast<std::size_t>((m_end + kBlockSize - 1) / kBlockSize));
+    return dropped;
+}
+
+void LineStore::replace(int row, QByteArrayView line)
+{
+    if (row < 0 || row >= count())
+        return;
+    if (row == finished()) {
+        m_last = line.toByteArray();
+        return;
+    }
+    std::vector<QByteArray> after = truncate(row);
+    pack(line);
+    for (std::size_t i = 1; i < after.size(); ++i)
+        pack(after[i]);
+}
+
+void LineStore::remove(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    if (row == finished()) {
+        // The entry before becomes the last one.
+        if (row == 0) {
+            m_last.clear();
+            m_hasLast = false;
+            return;
+        }
+        m_last = line(row - 1);
+        truncate(row - 1);
+        return;
+    }
+    std::vector<QByteArray> after = truncate(row);
+    for (std::size_t i = 1; i < after.size(); ++i)
+        pack(after[i]);
+}
+
+void LineStore::clear()
+{
+    // Swapped with empty ones, so that Clear gives the memory back.
+    std::vector<std::unique_ptr<char[]>>().swap(m_blocks);
+    std::deque<quint8>().swap(m_lengths);
+    std::deque<qint64>().swap(m_groupStarts);
+    m_longLengths.clear();
+    m_recent = QHash<QByteArray, int>();
+    m_end = 0;
+    m_last = QByteArray();
+    m_hasLast = false;
+}
