@@ -123,7 +123,10 @@ ListBox::ListBox(SelectionKind kind, ScreenRefresh& screen, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setBackgroundRole(QPalette::Base);
-    viewport()->setAutoFillBackground(true);
+    // Each row paints its own background: one large fill of the viewport costs Qt's
+    // painter a round through its thread pool.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAutoFillBackground(false);
     connect(&m_refresh, &ScreenRefresh::tick, this, [this] {
         if (m_refreshPending)
             refresh();
@@ -272,6 +275,7 @@ void ListBox::requestRefresh()
 void ListBox::refresh()
 {
     m_refreshPending = false;
+    holdScrollBars();
     // A list scrolled to its end follows new entries, like a terminal; scrolled up to read,
     // it stays where the user put it.
     const bool follow = scrolledToEnd();
@@ -299,6 +303,36 @@ void ListBox::refresh()
         updateRows(m_shownCurrent, m_shownCurrent);
         tellAccessibility(QAccessible::Focus, m_shownCurrent);
     }
+    releaseScrollBars();
+}
+
+// Repainting the scroll bars was a good part of every refresh. A list that changes with
+// every received character shows their newest state every few refreshes, and at every one
+// while the mouse is on them; a refresh that leaves them behind asks for one more.
+void ListBox::holdScrollBars()
+{
+    const bool inUse = verticalScrollBar()->underMouse() || horizontalScrollBar()->underMouse()
+                       || verticalScrollBar()->isSliderDown() || horizontalScrollBar()->isSliderDown();
+    if (m_kind == SelectionKind::Simple || inUse) {
+        m_heldRefreshes = 0;
+        return;
+    }
+    verticalScrollBar()->setUpdatesEnabled(false);
+    horizontalScrollBar()->setUpdatesEnabled(false);
+}
+
+void ListBox::releaseScrollBars()
+{
+    if (verticalScrollBar()->updatesEnabled())
+        return;
+    if (++m_heldRefreshes < kScrollBarRefreshes) {
+        m_refreshPending = true;
+        m_refresh.request();
+        return;
+    }
+    m_heldRefreshes = 0;
+    verticalScrollBar()->setUpdatesEnabled(true);
+    horizontalScrollBar()->setUpdatesEnabled(true);
 }
 
 int ListBox::rowsFitting() const
@@ -385,8 +419,7 @@ void ListBox::paintEvent(QPaintEvent* event)
     for (int row = first; row <= last; ++row) {
         const QRect rect = rowRect(row);
         const bool selected = m_kind == SelectionKind::Single ? row == m_shownCurrent : Selected(row);
-        if (selected)
-            painter.fillRect(rect, colors.brush(QPalette::Highlight));
+        painter.fillRect(rect, colors.brush(selected ? QPalette::Highlight : QPalette::Base));
         painter.setPen(colors.color(selected ? QPalette::HighlightedText : QPalette::Text));
         const QByteArray line = m_lines.line(row);
         const qsizetype from = std::min(firstChar, line.size());
@@ -400,6 +433,12 @@ void ListBox::paintEvent(QPaintEvent* event)
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
         }
     }
+    // Below the last entry, row by row as well.
+    const QRect below = event->rect().intersected(QRect(0, (last + 1 - top) * m_rowHeight, viewport()->width(),
+                                                        viewport()->height()));
+    for (int y = below.top(); y <= below.bottom(); y += m_rowHeight)
+        painter.fillRect(QRect(below.left(), y, below.width(), std::min(m_rowHeight, below.bottom() - y + 1)),
+                         colors.brush(QPalette::Base));
 }
 
 void ListBox::setCurrentByUser(int row)

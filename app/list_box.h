@@ -76,6 +76,8 @@ private:
     void changed(int firstRow);
     void refresh();
     void requestRefresh();
+    void holdScrollBars();
+    void releaseScrollBars();
     void updateScrollBars();
     void updateRows(int first, int last);
     int rowHeight() const { return m_rowHeight; }
@@ -99,6 +101,8 @@ private:
     int m_changedFrom = -1;        // first entry changed since the last refresh
     bool m_indexPending = false;   // the logic set ListIndex since the last refresh
     bool m_refreshPending = false;
+    static constexpr int kScrollBarRefreshes = 5;  // 5 times a second
+    int m_heldRefreshes = 0;
     int m_pressedRow = -1;
     int m_rowHeight = 1;
     int m_charWidth = 1;           // the face is fixed-pitch

@@ -7,6 +7,7 @@
 #include "tools/probe_traffic.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAccessible>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -148,6 +149,18 @@ public:
     std::pair<double, double> measureMemory(qint64 characters);
 
     ListBox* monitor() { return m_window->findChild<ListBox*>(QStringLiteral("lstMonitor")); }
+    // What a screen reader does that has read every entry of the lists once.
+    qint64 readAllEntriesAsScreenReader()
+    {
+        qint64 read = 0;
+        for (const char* name : {"lstMonitor", "lstResult", "lstAutoFilter"}) {
+            QAccessibleInterface* list =
+                QAccessible::queryAccessibleInterface(m_window->findChild<ListBox*>(QLatin1String(name)));
+            for (int i = 0; list && i < list->childCount(); ++i)
+                read += list->child(i)->text(QAccessible::Name).size();
+        }
+        return read;
+    }
     ListBox* results() { return m_window->findChild<ListBox*>(QStringLiteral("lstResult")); }
 
 private:
@@ -453,7 +466,11 @@ int main(int argc, char* argv[])
     const QCommandLineOption memoryChars(QStringLiteral("memory-chars"),
                                          QStringLiteral("Characters fed through AddChar to measure memory per character."),
                                          QStringLiteral("n"), QStringLiteral("20000000"));
-    options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden, scanChars, noCrlf, memoryChars});
+    const QCommandLineOption a11yFlat(QStringLiteral("a11y-client"),
+                                      QStringLiteral("With --paced: CPU at the line rate with a screen reader that has read "
+                                                     "every entry, at the start and after this many monitor lines."),
+                                      QStringLiteral("lines"), QStringLiteral("0"));
+    options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden, scanChars, noCrlf, memoryChars, a11yFlat});
     options.process(app);
 
     QList<int> lineCounts;
@@ -527,6 +544,22 @@ int main(int argc, char* argv[])
             if (options.isSet(chunk))
                 break;
         }
+    }
+    const int a11yLines = options.value(a11yFlat).toInt();
+    if (pacedSeconds > 0 && a11yLines > 0) {
+        bench.setPacing(1);
+        double cpuAt[2] = {0, 0};
+        for (int step = 0; step < 2; ++step) {
+            if (step == 1)
+                bench.prefill(a11yLines);
+            bench.readAllEntriesAsScreenReader();
+            Cpu cpu;
+            bench.measure(0, pacedSeconds, &cpu);
+            cpuAt[step] = (cpu.process + cpu.xServer) * 100;
+        }
+        std::printf("with a screen reader that read every entry: %.1f %% at the start, %.1f %% after %d monitor lines "
+                    "(%+.0f %%)\n",
+                    cpuAt[0], cpuAt[1], a11yLines, cpuAt[0] > 0 ? (cpuAt[1] / cpuAt[0] - 1) * 100 : 0);
     }
     double bytesPerChar = 0;
     if (memoryFill > 0) {
