@@ -140,6 +140,7 @@ ListBox::~ListBox()
 
 void ListBox::AddItem(const QString& text)
 {
+    storeLastText();
     m_lines.append(toLine(text));
     if (m_kind == SelectionKind::Simple)
         m_selected.push_back(0);
@@ -151,6 +152,7 @@ void ListBox::RemoveItem(int index)
 {
     if (index < 0 || index >= ListCount())
         return;
+    storeLastText();
     m_lines.remove(index);
     if (m_kind == SelectionKind::Simple)
         m_selected.erase(m_selected.begin() + index);
@@ -167,6 +169,7 @@ void ListBox::RemoveItem(int index)
 void ListBox::Clear()
 {
     m_lines.clear();
+    m_lastText.reset();
     std::vector<char>().swap(m_selected);
     m_listIndex = -1;
     m_indexPending = true;
@@ -185,6 +188,8 @@ QString ListBox::List(int index) const
 {
     if (index < 0 || index >= ListCount())
         return {};
+    if (m_lastText && index == ListCount() - 1)
+        return *m_lastText;
     return codepage::toText(m_lines.line(index));
 }
 
@@ -192,7 +197,14 @@ void ListBox::SetList(int index, const QString& text)
 {
     if (index < 0 || index >= ListCount())
         return;
-    m_lines.replace(index, toLine(text));
+    if (index == ListCount() - 1) {
+        // The last line changes with every received character and is read back at once:
+        // it is kept as text, and stored as bytes only when it is needed as such.
+        m_lastText = text;
+    } else {
+        storeLastText();
+        m_lines.replace(index, toLine(text));
+    }
     widenFor(text.size());
     changed(index);
 }
@@ -238,6 +250,21 @@ int ListBox::SelCount() const
     if (m_kind == SelectionKind::Single)
         return m_listIndex >= 0 ? 1 : 0;
     return m_selCount;
+}
+
+void ListBox::storeLastText()
+{
+    if (!m_lastText)
+        return;
+    m_lines.replace(m_lines.count() - 1, toLine(*m_lastText));
+    m_lastText.reset();
+}
+
+QByteArray ListBox::lineBytes(int row) const
+{
+    if (m_lastText && row == ListCount() - 1)
+        return toLine(*m_lastText);
+    return m_lines.line(row);
 }
 
 void ListBox::countSelected()
@@ -421,7 +448,7 @@ void ListBox::paintEvent(QPaintEvent* event)
         const bool selected = m_kind == SelectionKind::Single ? row == m_shownCurrent : Selected(row);
         painter.fillRect(rect, colors.brush(selected ? QPalette::Highlight : QPalette::Base));
         painter.setPen(colors.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        const QByteArray line = m_lines.line(row);
+        const QByteArray line = lineBytes(row);
         const qsizetype from = std::min(firstChar, line.size());
         m_glyphs->draw(painter, QPointF(left, rect.top() + (rect.height() - m_glyphs->height()) / 2),
                        QByteArrayView(line).sliced(from, std::min(charsInView, line.size() - from)));

@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -86,6 +87,8 @@ private:
     void setCurrentByUser(int row);
     void toggle(int row);
     void countSelected();
+    void storeLastText();
+    QByteArray lineBytes(int row) const;
     void widenFor(qsizetype characters);
     void forgetAccessibleRows();
     void tellAccessibility(int event, int row) const;
@@ -93,6 +96,7 @@ private:
     SelectionKind m_kind;
     ScreenRefresh& m_refresh;
     LineStore m_lines;
+    std::optional<QString> m_lastText;  // the last line, newer than its bytes in m_lines
     std::vector<char> m_selected;  // Simple lists only: one flag per entry
     int m_selCount = 0;
     int m_listIndex = -1;          // the logic's current entry
