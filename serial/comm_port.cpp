@@ -186,7 +186,11 @@ void MSComm::takeArrivedBytes()
     // is being handled, so a handler's modal box would keep arrivals out of our buffer. What
     // comes meanwhile collects in the driver and is read at the dispatch, with one wake-up.
     setNotifications(false);
-    scheduleDispatch(bytes.size() >= kBurstBytes ? 0 : kCollectMs);
+    // Collected until kCollectMs after the last dispatch: deliveries that come further apart
+    // (a USB adapter's 16 ms) are handed out at once, without a second wake-up.
+    const qint64 sinceDispatch = m_sinceDispatch.isValid() ? m_sinceDispatch.elapsed() : kCollectMs;
+    const bool burst = bytes.size() >= kBurstBytes;
+    scheduleDispatch(burst ? 0 : static_cast<int>(std::max<qint64>(0, kCollectMs - sinceDispatch)));
 }
 
 void MSComm::setNotifications(bool on)
@@ -247,6 +251,7 @@ void MSComm::dispatch()
 {
     if (!m_open)
         return;
+    m_sinceDispatch.start();
     // Characters that came since the last dispatch; while they keep coming the driver is read
     // again at the next dispatch, and once they stop, their arrival wakes us again.
     const bool arriving = readWaiting();

@@ -4,6 +4,7 @@
 #include "serial/port_map.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -108,6 +109,7 @@ private:
     bool m_hasCounters = false;       // the device keeps error counters: asked once per arrival
     bool m_inHandler = false;
     QTimer m_dispatch;  // raises the waiting events
+    QElapsedTimer m_sinceDispatch;
     QSocketNotifier* m_readNotifier = nullptr;
     bool m_receiveStalled = false;    // the last receive event changed nothing: no read, no arrival
     quint64 m_arrived = 0;            // characters taken into the buffer, ever
