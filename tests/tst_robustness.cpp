@@ -178,6 +178,8 @@ void TstRobustness::saveOnFullDiskKeepsOldFile()
 
     QCOMPARE(m_dialogs->messages.size(), 1);
     QCOMPARE(m_dialogs->messages[0].style, int(kCritical));
+    QVERIFY2(m_dialogs->messages[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))),
+             qPrintable(m_dialogs->messages[0].text));
     QCOMPARE(readBytes(disk.path(filterfile::kFileName)), old);
     QCOMPARE(QDir(disk.path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary left
     QCOMPARE(m_window->list("lstAutoFilter")->ListCount(), 5000);
