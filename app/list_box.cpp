@@ -440,9 +440,10 @@ void ListBox::paintEvent(QPaintEvent* event)
     const int last = std::min(m_shown - 1, top + event->rect().bottom() / m_rowHeight);
     // Only the characters in view are drawn: a line can be far wider than the list.
     const int scrolled = horizontalScrollBar()->value();
-    const qsizetype firstChar = std::max(0, scrolled - kTextMargin) / m_charWidth;
-    const qsizetype charsInView = viewport()->width() / m_charWidth + 2;
-    const qreal left = kTextMargin - scrolled + firstChar * m_glyphs->advance();
+    const qreal advance = std::max<qreal>(1, m_glyphs->advance());
+    const qsizetype firstChar = static_cast<qsizetype>(std::max(0, scrolled - kTextMargin) / advance);
+    const qsizetype charsInView = static_cast<qsizetype>(viewport()->width() / advance) + 2;
+    const qreal left = kTextMargin - scrolled + firstChar * advance;
     const QPalette& colors = palette();
     for (int row = first; row <= last; ++row) {
         const QRect rect = rowRect(row);
