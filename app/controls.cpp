@@ -100,7 +100,6 @@ void NumberLabel::SetCaption(const QString& caption)
         Label::SetCaption(caption);
         return;
     }
-    m_pending = true;
     m_refresh->request();
 }
 
@@ -125,12 +124,8 @@ void NumberLabel::changeEvent(QEvent* event)
 void NumberLabel::showAtTicksOf(ScreenRefresh* refresh)
 {
     m_refresh = refresh;
-    connect(refresh, &ScreenRefresh::tick, this, [this] {
-        if (!m_pending)
-            return;
-        m_pending = false;
-        Label::SetCaption(m_caption);
-    });
+    // Unchanged captions cost nothing here: SetCaption compares with what is shown.
+    connect(refresh, &ScreenRefresh::tick, this, [this] { Label::SetCaption(m_caption); });
 }
 
 namespace {

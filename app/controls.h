@@ -76,7 +76,6 @@ private:
     std::unique_ptr<GlyphText> m_glyphs;
     QString m_caption;
     ScreenRefresh* m_refresh = nullptr;
-    bool m_pending = false;
 };
 // Makes screen readers see number labels as above; once, before the first window.
 void registerAccessibleControls();

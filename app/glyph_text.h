@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QRawFont>
-#include <QString>
+#include <QByteArrayView>
 
 #include <array>
 
@@ -18,7 +18,6 @@ public:
     explicit GlyphText(const QFont& font);
 
     qreal advance() const { return m_advance; }
-    qreal ascent() const { return m_font.ascent(); }
     qreal height() const { return m_font.ascent() + m_font.descent(); }
     // The text's top-left corner at topLeft.
     void draw(QPainter& painter, const QPointF& topLeft, QByteArrayView bytes) const;

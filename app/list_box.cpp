@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QtMath>
 #include <QPointer>
 #include <QPainter>
 #include <QScrollBar>
@@ -117,9 +118,7 @@ QAccessibleInterface* accessibleListBox(QObject* object)
 ListBox::ListBox(SelectionKind kind, ScreenRefresh& screen, QWidget* parent)
     : QAbstractScrollArea(parent), m_kind(kind), m_refresh(screen)
 {
-    m_rowHeight = fontMetrics().height() + 2;
-    m_charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    m_glyphs = std::make_unique<GlyphText>(font());
+    fitToFont();
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -376,10 +375,11 @@ void ListBox::updateScrollBars()
     vertical->setPageStep(fitting);
     vertical->setSingleStep(1);
     QScrollBar* horizontal = horizontalScrollBar();
-    const qsizetype width = m_widest * m_charWidth + 2 * kTextMargin + 2;
-    horizontal->setRange(0, static_cast<int>(std::max<qsizetype>(0, width - viewport()->width())));
+    const qreal advance = m_glyphs->advance();
+    const int width = qCeil(m_widest * advance) + 2 * kTextMargin + 2;
+    horizontal->setRange(0, std::max(0, width - viewport()->width()));
     horizontal->setPageStep(viewport()->width());
-    horizontal->setSingleStep(m_charWidth);
+    horizontal->setSingleStep(std::max(1, qRound(advance)));
 }
 
 bool ListBox::scrolledToEnd() const
@@ -568,12 +568,16 @@ void ListBox::changeEvent(QEvent* event)
 {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        // Rows are as high as one line of the font.
-        m_rowHeight = fontMetrics().height() + 2;
-        m_charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-        m_glyphs = std::make_unique<GlyphText>(font());
+        fitToFont();
         updateScrollBars();
     }
+}
+
+void ListBox::fitToFont()
+{
+    // Rows are as high as one line of the font; the face is fixed-pitch.
+    m_rowHeight = fontMetrics().height() + 2;
+    m_glyphs = std::make_unique<GlyphText>(font());
 }
 
 void ListBox::focusInEvent(QFocusEvent* event)

@@ -81,7 +81,7 @@ private:
     void releaseScrollBars();
     void updateScrollBars();
     void updateRows(int first, int last);
-    int rowHeight() const { return m_rowHeight; }
+    void fitToFont();
     int rowsFitting() const;
     bool scrolledToEnd() const;
     void setCurrentByUser(int row);
@@ -109,7 +109,6 @@ private:
     int m_heldRefreshes = 0;
     int m_pressedRow = -1;
     int m_rowHeight = 1;
-    int m_charWidth = 1;           // the face is fixed-pitch
     qsizetype m_widest = 0;        // in characters
 
     std::unique_ptr<GlyphText> m_glyphs;
