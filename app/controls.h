@@ -37,7 +37,8 @@ class Label : public QLabel {
 public:
     explicit Label(const QString& caption, QWidget* parent = nullptr);
 
-    void SetCaption(const QString& caption);
+    // Virtual: a number label shows its caption at the screen's ticks, whatever the pointer.
+    virtual void SetCaption(const QString& caption);
     void SetBackColor(ColorValue value);
 
     // A number label whose text outgrows its place widens to the left, keeping its right
@@ -63,7 +64,7 @@ class NumberLabel : public Label {
 public:
     NumberLabel(const QString& caption, QWidget* parent);
 
-    void SetCaption(const QString& caption);
+    void SetCaption(const QString& caption) override;
     const QString& Caption() const { return m_caption; }
     void showAtTicksOf(ScreenRefresh* refresh);
 

@@ -1,6 +1,6 @@
 #include "app/glyph_text.h"
 
-#include "app/code_page.h"
+#include "core/code_page.h"
 
 #include <QPainter>
 

@@ -1,122 +1,24 @@
 #include "app/list_box.h"
 
-#include "app/code_page.h"
-
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QtMath>
-#include <QPointer>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTimer>
 
 namespace {
 
-// Stands for a character that has no byte; callers only store text of the code page.
-constexpr char kSubstitute = 0x1A;
 // Room left of the text, as Qt's own views leave it.
 constexpr int kTextMargin = 3;
 
-QByteArray toLine(const QString& text)
-{
-    QByteArray bytes;
-    if (!codepage::toBytes(text, &bytes)) {
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (!codepage::toByte(text[i], bytes.data() + i))
-                bytes[i] = kSubstitute;
-        }
-    }
-    return bytes;
-}
-
-// One entry as a screen reader sees it.
-class AccessibleRow : public QAccessibleInterface {
-public:
-    AccessibleRow(ListBox* list, int row) : m_list(list), m_row(row) {}
-
-    bool isValid() const override { return m_list && m_row < m_list->shownCount(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_list ? m_list->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_list); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QString text(QAccessible::Text kind) const override
-    {
-        return kind == QAccessible::Name && isValid() ? m_list->List(m_row) : QString();
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override
-    {
-        if (!isValid())
-            return {};
-        const QRect local = m_list->rowRect(m_row);
-        return QRect(m_list->viewport()->mapToGlobal(local.topLeft()), local.size());
-    }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state;
-        if (!isValid())
-            return state;
-        state.selectable = true;
-        state.focusable = true;
-        state.selected = m_list->Selected(m_row);
-        state.focused = m_list->hasFocus() && m_list->shownCurrent() == m_row;
-        state.invisible = !m_list->viewport()->rect().intersects(m_list->rowRect(m_row));
-        state.offscreen = state.invisible;
-        return state;
-    }
-    int row() const { return m_row; }
-
-private:
-    QPointer<ListBox> m_list;
-    int m_row;
-};
-
-class AccessibleList : public QAccessibleWidget {
-public:
-    explicit AccessibleList(ListBox* list) : QAccessibleWidget(list, QAccessible::List) {}
-
-    int childCount() const override { return list()->shownCount(); }
-    QAccessibleInterface* child(int index) const override { return list()->accessibleRow(index); }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        int row = -1;
-        return list()->isAccessibleRow(child, &row) ? row : -1;
-    }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        const int row = list()->rowAt(list()->viewport()->mapFromGlobal(QPoint(x, y)));
-        return row >= 0 ? child(row) : nullptr;
-    }
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name)
-            return list()->accessibleName();
-        if (kind == QAccessible::Description)
-            return list()->accessibleDescription();
-        return QAccessibleWidget::text(kind);
-    }
-
-private:
-    ListBox* list() const { return static_cast<ListBox*>(widget()); }
-};
-
 }  // namespace
 
-QAccessibleInterface* accessibleListBox(QObject* object)
-{
-    auto* list = qobject_cast<ListBox*>(object);
-    return list ? new AccessibleList(list) : nullptr;
-}
-
 ListBox::ListBox(SelectionKind kind, ScreenRefresh& screen, QWidget* parent)
-    : QAbstractScrollArea(parent), m_kind(kind), m_refresh(screen)
+    : QAbstractScrollArea(parent), ListEntries(kind, this), m_refresh(screen)
 {
     fitToFont();
     setFocusPolicy(Qt::StrongFocus);
@@ -133,165 +35,43 @@ ListBox::ListBox(SelectionKind kind, ScreenRefresh& screen, QWidget* parent)
     });
 }
 
-ListBox::~ListBox()
-{
-    forgetAccessibleRows();
-}
-
-void ListBox::AddItem(const QString& text)
-{
-    storeLastText();
-    m_lines.append(toLine(text));
-    if (m_kind == SelectionKind::Simple)
-        m_selected.push_back(0);
-    widenFor(text.size());
-    changed(ListCount() - 1);
-}
-
-void ListBox::RemoveItem(int index)
-{
-    if (index < 0 || index >= ListCount())
-        return;
-    storeLastText();
-    m_lines.remove(index);
-    if (m_kind == SelectionKind::Simple)
-        m_selected.erase(m_selected.begin() + index);
-    if (m_listIndex == index)
-        m_listIndex = -1;
-    else if (m_listIndex > index)
-        --m_listIndex;
-    m_indexPending = true;
-    countSelected();
-    forgetAccessibleRows();
-    changed(index);
-}
-
-void ListBox::Clear()
-{
-    m_lines.clear();
-    m_lastText.reset();
-    std::vector<char>().swap(m_selected);
-    m_listIndex = -1;
-    m_indexPending = true;
-    m_widest = 0;
-    countSelected();
-    forgetAccessibleRows();
-    changed(0);
-}
-
-int ListBox::ListCount() const
-{
-    return m_lines.count();
-}
-
-QString ListBox::List(int index) const
-{
-    if (index < 0 || index >= ListCount())
-        return {};
-    if (m_lastText && index == ListCount() - 1)
-        return *m_lastText;
-    return codepage::toText(m_lines.line(index));
-}
-
-void ListBox::SetList(int index, const QString& text)
-{
-    if (index < 0 || index >= ListCount())
-        return;
-    if (index == ListCount() - 1) {
-        // The last line changes with every received character and is read back at once:
-        // it is kept as text, and stored as bytes only when it is needed as such.
-        m_lastText = text;
-    } else {
-        storeLastText();
-        m_lines.replace(index, toLine(text));
-    }
-    widenFor(text.size());
-    changed(index);
-}
-
-int ListBox::ListIndex() const
-{
-    return m_listIndex;
-}
-
-void ListBox::SetListIndex(int index)
-{
-    m_listIndex = (index >= 0 && index < ListCount()) ? index : -1;
-    m_indexPending = true;
-    requestRefresh();
-}
-
-bool ListBox::Selected(int index) const
-{
-    if (index < 0 || index >= ListCount())
-        return false;
-    if (m_kind == SelectionKind::Single)
-        return index == m_listIndex;
-    return m_selected[static_cast<std::size_t>(index)] != 0;
-}
-
-void ListBox::SetSelected(int index, bool selected)
-{
-    if (index < 0 || index >= ListCount() || Selected(index) == selected)
-        return;
-    if (m_kind == SelectionKind::Single) {
-        SetListIndex(selected ? index : -1);
-        return;
-    }
-    m_selected[static_cast<std::size_t>(index)] = selected ? 1 : 0;
-    countSelected();
-    updateRows(index, index);
-    tellAccessibility(selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove, index);
-    emit Click();
-}
-
-int ListBox::SelCount() const
-{
-    if (m_kind == SelectionKind::Single)
-        return m_listIndex >= 0 ? 1 : 0;
-    return m_selCount;
-}
-
-void ListBox::storeLastText()
-{
-    if (!m_lastText)
-        return;
-    m_lines.replace(m_lines.count() - 1, toLine(*m_lastText));
-    m_lastText.reset();
-}
-
-QByteArray ListBox::lineBytes(int row) const
-{
-    if (m_lastText && row == ListCount() - 1)
-        return toLine(*m_lastText);
-    return m_lines.line(row);
-}
-
-void ListBox::countSelected()
-{
-    // Counted once per change, since the matcher asks for it with every received character.
-    m_selCount = static_cast<int>(std::count(m_selected.begin(), m_selected.end(), 1));
-}
-
-void ListBox::widenFor(qsizetype characters)
-{
-    if (characters > m_widest) {
-        m_widest = characters;
-        if (m_kind == SelectionKind::Simple)
-            updateScrollBars();
-    }
-}
-
-void ListBox::changed(int firstRow)
+void ListBox::entriesChanged(int firstRow)
 {
     m_changedFrom = m_changedFrom < 0 ? firstRow : std::min(m_changedFrom, firstRow);
     requestRefresh();
 }
 
+void ListBox::entriesRenumbered()
+{
+    m_accessibleRows.forget();
+}
+
+void ListBox::listIndexSet()
+{
+    m_indexPending = true;
+    requestRefresh();
+}
+
+void ListBox::selectionChanged(int row, bool selected)
+{
+    updateRows(row, row);
+    m_accessibleRows.tell(selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove, row);
+    emit Click();
+}
+
+void ListBox::selectAsClick(int row, bool selected)
+{
+    if (row < 0 || row >= m_shown)
+        return;
+    setCurrentByUser(row);
+    if (Selected(row) != selected)
+        toggle(row);
+}
+
 void ListBox::requestRefresh()
 {
     // The search-string list is small and clicked on: its screen follows at once.
-    if (m_kind == SelectionKind::Simple) {
+    if (selectionKind() == SelectionKind::Simple) {
         refresh();
         return;
     }
@@ -311,10 +91,10 @@ void ListBox::refresh()
     updateScrollBars();
 
     // Scroll first (what stays in view is moved), then repaint what changed where it is now.
-    const bool currentMoved = m_indexPending && m_listIndex != previousCurrent;
+    const bool currentMoved = m_indexPending && ListIndex() != previousCurrent;
     if (m_indexPending) {
         m_indexPending = false;
-        m_shownCurrent = m_listIndex;
+        m_shownCurrent = ListIndex();
     }
     if (currentMoved && m_shownCurrent >= 0)
         scrollToRow(m_shownCurrent);
@@ -328,7 +108,7 @@ void ListBox::refresh()
     if (currentMoved) {
         updateRows(previousCurrent, previousCurrent);
         updateRows(m_shownCurrent, m_shownCurrent);
-        tellAccessibility(QAccessible::Focus, m_shownCurrent);
+        m_accessibleRows.tell(QAccessible::Focus, m_shownCurrent);
     }
     releaseScrollBars();
 }
@@ -340,7 +120,7 @@ void ListBox::holdScrollBars()
 {
     const bool inUse = verticalScrollBar()->underMouse() || horizontalScrollBar()->underMouse()
                        || verticalScrollBar()->isSliderDown() || horizontalScrollBar()->isSliderDown();
-    if (m_kind == SelectionKind::Simple || inUse) {
+    if (selectionKind() == SelectionKind::Simple || inUse) {
         m_heldRefreshes = 0;
         return;
     }
@@ -376,7 +156,7 @@ void ListBox::updateScrollBars()
     vertical->setSingleStep(1);
     QScrollBar* horizontal = horizontalScrollBar();
     const qreal advance = m_glyphs->advance();
-    const int width = qCeil(m_widest * advance) + 2 * kTextMargin + 2;
+    const int width = qCeil(widest() * advance) + 2 * kTextMargin + 2;
     horizontal->setRange(0, std::max(0, width - viewport()->width()));
     horizontal->setPageStep(viewport()->width());
     horizontal->setSingleStep(std::max(1, qRound(advance)));
@@ -447,7 +227,7 @@ void ListBox::paintEvent(QPaintEvent* event)
     const QPalette& colors = palette();
     for (int row = first; row <= last; ++row) {
         const QRect rect = rowRect(row);
-        const bool selected = m_kind == SelectionKind::Single ? row == m_shownCurrent : Selected(row);
+        const bool selected = selectionKind() == SelectionKind::Single ? row == m_shownCurrent : Selected(row);
         painter.fillRect(rect, colors.brush(selected ? QPalette::Highlight : QPalette::Base));
         painter.setPen(colors.color(selected ? QPalette::HighlightedText : QPalette::Text));
         const QByteArray line = lineBytes(row);
@@ -474,23 +254,13 @@ void ListBox::setCurrentByUser(int row)
 {
     // The user moved the current entry; that overrides any index the logic set before.
     const int previous = m_shownCurrent;
-    m_listIndex = row;
+    moveCurrentByUser(row);
     m_shownCurrent = row;
     m_indexPending = false;
     scrollToRow(row);
     updateRows(previous, previous);
     updateRows(row, row);
-    tellAccessibility(QAccessible::Focus, row);
-}
-
-void ListBox::toggle(int row)
-{
-    m_selected[static_cast<std::size_t>(row)] ^= 1;
-    countSelected();
-    updateRows(row, row);
-    tellAccessibility(m_selected[static_cast<std::size_t>(row)] ? QAccessible::SelectionAdd
-                                                                : QAccessible::SelectionRemove, row);
-    emit Click();
+    m_accessibleRows.tell(QAccessible::Focus, row);
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event)
@@ -501,7 +271,7 @@ void ListBox::mousePressEvent(QMouseEvent* event)
         return;
     setCurrentByUser(row);
     // One click, one entry; Shift with a click only moves the current entry.
-    if (m_kind == SelectionKind::Simple && !(event->modifiers() & Qt::ShiftModifier))
+    if (selectionKind() == SelectionKind::Simple && !(event->modifiers() & Qt::ShiftModifier))
         toggle(row);
 }
 
@@ -544,7 +314,7 @@ void ListBox::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Space:
     case Qt::Key_Select:
         // The space bar toggles the current entry of a simple list, and nothing else does.
-        if (m_kind == SelectionKind::Simple && current >= 0 && !(event->modifiers() & Qt::ShiftModifier))
+        if (selectionKind() == SelectionKind::Simple && current >= 0 && !(event->modifiers() & Qt::ShiftModifier))
             toggle(current);
         event->accept();
         return;
@@ -584,51 +354,13 @@ void ListBox::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
     updateRows(m_shownCurrent, m_shownCurrent);
+    // Screen readers speak on events: the current entry is told as focused once the list's
+    // own focus event has gone out, so that tabbing in names the entry, not only the list.
+    QTimer::singleShot(0, this, [this] { m_accessibleRows.tell(QAccessible::Focus, m_shownCurrent); });
 }
 
 void ListBox::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
     updateRows(m_shownCurrent, m_shownCurrent);
-}
-
-QAccessibleInterface* ListBox::accessibleRow(int row) const
-{
-    if (row < 0 || row >= m_shown)
-        return nullptr;
-    auto known = m_accessibleRows.find(row);
-    if (known == m_accessibleRows.end()) {
-        auto* created = new AccessibleRow(const_cast<ListBox*>(this), row);
-        known = m_accessibleRows.emplace(row, QAccessible::registerAccessibleInterface(created)).first;
-    }
-    return QAccessible::accessibleInterface(known->second);
-}
-
-bool ListBox::isAccessibleRow(const QAccessibleInterface* row, int* index) const
-{
-    const auto* entry = dynamic_cast<const AccessibleRow*>(row);
-    if (!entry || accessibleRow(entry->row()) != row)
-        return false;
-    *index = entry->row();
-    return true;
-}
-
-void ListBox::forgetAccessibleRows()
-{
-    // Entries moved or went away: interfaces handed out for them are withdrawn. Entries
-    // that are only appended keep theirs, so a long capture costs nothing here.
-    for (const auto& [row, id] : m_accessibleRows)
-        QAccessible::deleteAccessibleInterface(id);
-    m_accessibleRows.clear();
-}
-
-void ListBox::tellAccessibility(int event, int row) const
-{
-    if (!QAccessible::isActive() || row < 0 || row >= m_shown)
-        return;
-    if (event == QAccessible::Focus && !hasFocus())
-        return;
-    QAccessibleEvent told(const_cast<ListBox*>(this), static_cast<QAccessible::Event>(event));
-    told.setChild(row);
-    QAccessible::updateAccessibility(&told);
 }

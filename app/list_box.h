@@ -1,49 +1,27 @@
 #pragma once
 
 #include "app/glyph_text.h"
-#include "app/line_store.h"
+#include "app/list_box_accessible.h"
 #include "app/screen_refresh.h"
+#include "core/list_entries.h"
 
 #include <QAbstractScrollArea>
 
 #include <memory>
-#include <optional>
-#include <unordered_map>
-#include <vector>
 
-class QAccessibleInterface;
-
-// A list box with the operations the window's logic uses: counts and indexes start at 0,
-// -1 stands for no entry. It paints its entries itself, one line of text each, so that a
-// list of millions of lines costs little more than their characters (Qt's item views keep
-// per-row data of their own and relayout on inserts).
+// A list box: the entries with the operations the window's logic uses (ListEntries), shown
+// by a view that paints them itself, one line of text each, so that a list of millions of
+// lines costs little more than their characters (Qt's item views keep per-row data of their
+// own and relayout on inserts). Its accessible interfaces are in list_box_accessible.
 //
 // Lists that change with every received character (the monitor, the results) reach the
 // screen at the window's refresh ticks: new and changed entries and the logic's ListIndex
 // (selection and scrolling) 25 times a second, however often the logic changes them. The
 // search-string list, small and clicked on, shows every change at once.
-class ListBox : public QAbstractScrollArea {
+class ListBox : public QAbstractScrollArea, public ListEntries, private ListEntries::Observer {
     Q_OBJECT
 public:
-    enum class SelectionKind {
-        Single,  // one selected entry, the current one
-        Simple,  // each click or space bar toggles one entry, no Ctrl or Shift needed
-    };
-
     ListBox(SelectionKind kind, ScreenRefresh& screen, QWidget* parent = nullptr);
-    ~ListBox() override;
-
-    void AddItem(const QString& text);
-    void RemoveItem(int index);
-    void Clear();
-    int ListCount() const;
-    QString List(int index) const;
-    void SetList(int index, const QString& text);
-    int ListIndex() const;
-    void SetListIndex(int index);
-    bool Selected(int index) const;
-    void SetSelected(int index, bool selected);
-    int SelCount() const;
 
     // What the screen shows: the entries and the current entry as of the last refresh.
     int shownCount() const { return m_shown; }
@@ -52,9 +30,10 @@ public:
     int rowAt(const QPoint& point) const;
     void scrollToRow(int row);
 
-    // Accessibility: one interface per entry a screen reader asked for.
-    QAccessibleInterface* accessibleRow(int row) const;
-    bool isAccessibleRow(const QAccessibleInterface* row, int* index) const;
+    // An entry chosen as a click on it would choose it (assistive tools' selection).
+    void selectAsClick(int row, bool selected);
+
+    const AccessibleRows& accessibleRows() const { return m_accessibleRows; }
 
 signals:
     // After every change of the selection: a click, the space bar, or a SetSelected that
@@ -74,7 +53,12 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    void changed(int firstRow);
+    // ListEntries::Observer
+    void entriesChanged(int firstRow) override;
+    void entriesRenumbered() override;
+    void listIndexSet() override;
+    void selectionChanged(int row, bool selected) override;
+
     void refresh();
     void requestRefresh();
     void holdScrollBars();
@@ -85,21 +69,8 @@ private:
     int rowsFitting() const;
     bool scrolledToEnd() const;
     void setCurrentByUser(int row);
-    void toggle(int row);
-    void countSelected();
-    void storeLastText();
-    QByteArray lineBytes(int row) const;
-    void widenFor(qsizetype characters);
-    void forgetAccessibleRows();
-    void tellAccessibility(int event, int row) const;
 
-    SelectionKind m_kind;
     ScreenRefresh& m_refresh;
-    LineStore m_lines;
-    std::optional<QString> m_lastText;  // the last line, newer than its bytes in m_lines
-    std::vector<char> m_selected;  // Simple lists only: one flag per entry
-    int m_selCount = 0;
-    int m_listIndex = -1;          // the logic's current entry
     int m_shown = 0;               // entries the screen shows
     int m_shownCurrent = -1;       // the current entry the screen shows
     int m_changedFrom = -1;        // first entry changed since the last refresh
@@ -109,11 +80,7 @@ private:
     int m_heldRefreshes = 0;
     int m_pressedRow = -1;
     int m_rowHeight = 1;
-    qsizetype m_widest = 0;        // in characters
 
     std::unique_ptr<GlyphText> m_glyphs;
-    mutable std::unordered_map<int, unsigned> m_accessibleRows;  // entry -> QAccessible::Id
+    AccessibleRows m_accessibleRows{*this};
 };
-
-// The accessible interface of a list box (for the accessibility factory).
-QAccessibleInterface* accessibleListBox(QObject* object);

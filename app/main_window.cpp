@@ -6,6 +6,7 @@ frmWirelark::frmWirelark(Dialogs& dialogs, std::unique_ptr<MSComm> port, QWidget
       MSComm1(port ? port.release() : new MSComm),
       CommonDialog1(dialogs)
 {
+    FilterPos.fill(1);
     MSComm1->setParent(this);
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
     createControls();

@@ -4,6 +4,7 @@
 #include "app/dialogs.h"
 #include "app/list_box.h"
 #include "app/screen_refresh.h"
+#include "core/search_slot.h"
 #include "serial/comm_port.h"
 
 #include <QFrame>
@@ -51,13 +52,15 @@ public:
     void cmdDeselectAll_Click();
     void cmdClearResultAutoFilter_Click();
 
-    // The matcher's five active slots (index 0 to 4) and the raw selected entries (0 to 5).
-    std::array<QString, 5> FilterString;
-    std::array<QString, 5> FilterComment;
-    std::array<int, 5> FilterPos{1, 1, 1, 1, 1};  // 1-based; start-up sets them again
-    std::array<bool, 5> FilterMatched{};
-    std::array<QString, 5> FilterBuffer;
-    std::array<QString, 6> SelectedFilter;
+    // The matcher's five active slots (index 0 to 4) and the raw selected entries (0 to 5):
+    // one more than the slots, so that a sixth selected entry can be seen and refused.
+    static constexpr std::size_t kSlots = searchslot::kSlotCount;
+    std::array<QString, kSlots> FilterString;
+    std::array<QString, kSlots> FilterComment;
+    std::array<int, kSlots> FilterPos;  // 1-based: 1 at rest (set at construction and start-up)
+    std::array<bool, kSlots> FilterMatched{};
+    std::array<QString, kSlots> FilterBuffer;
+    std::array<QString, kSlots + 1> SelectedFilter;
 
 protected:
     // Shows the monitor's selected index (monitor/line_assembly.cpp)

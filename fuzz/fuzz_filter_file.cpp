@@ -1,6 +1,6 @@
 // Filter4.ini: any bytes in; the entries saved again must read back as the same entries,
 // through the real file.
-#include "autofilter/filter_file.h"
+#include "core/filter_file.h"
 
 #include <QTemporaryDir>
 

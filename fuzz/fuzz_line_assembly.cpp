@@ -2,7 +2,7 @@
 // strings and ticks of "CRLF nach STOP". Checked: the monitor lines joined give back exactly
 // the bytes fed, no line is longer than 101 characters, and every result line is
 // comment "(" pattern ")" of a selected search string.
-#include "app/code_page.h"
+#include "core/code_page.h"
 #include "app/dialogs.h"
 #include "app/main_window.h"
 

@@ -1,6 +1,6 @@
 #include "serial/comm_port.h"
 
-#include "app/code_page.h"
+#include "core/code_page.h"
 #include "serial/line_settings.h"
 
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 #include "app/app_icon.h"
 #include "app/dialogs.h"
 #include "app/fonts.h"
-#include "app/line_store.h"
+#include "core/line_store.h"
 #include "app/translations.h"
 #include "scripted_dialogs.h"
 

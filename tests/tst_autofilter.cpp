@@ -1,5 +1,5 @@
 // The search strings: Filter4.ini, the list commands, the selection and the matcher.
-#include "autofilter/filter_file.h"
+#include "core/filter_file.h"
 #include "scripted_dialogs.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The live monitor: line assembly, the receive handler end to end through a pseudo-terminal,
 // and the monitor commands with the log file.
-#include "app/code_page.h"
+#include "core/code_page.h"
 #include "pseudo_terminal.h"
 #include "scripted_dialogs.h"
 #include "serial/comm_port.h"

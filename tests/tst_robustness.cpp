@@ -1,6 +1,6 @@
 // Bad input from the disk, the serial device and the user: the program goes on and loses
 // nothing that it had.
-#include "autofilter/filter_file.h"
+#include "core/filter_file.h"
 #include "file_rights.h"
 #include "pseudo_terminal.h"
 #include "scripted_dialogs.h"

@@ -1,9 +1,9 @@
 // The serial-port component, port discovery, start-up and exit, and the monitor switch,
 // against real pseudo-terminals.
-#include "autofilter/filter_file.h"
+#include "core/filter_file.h"
 #include "pseudo_terminal.h"
 #include "scripted_dialogs.h"
-#include "app/code_page.h"
+#include "core/code_page.h"
 #include "serial/comm_port.h"
 #include "serial/line_settings.h"
 #include "serial/port_map.h"

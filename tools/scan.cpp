@@ -1,8 +1,8 @@
 // wirelark-scan: runs Wirelark's matcher over saved monitor logs, without a window.
 //   wirelark-scan [--filters FILE] --select N[,N...] [--where] LOG...
 // Exit status as grep's: 0 a hit, 1 none, 2 an error.
-#include "autofilter/filter_file.h"
-#include "autofilter/log_scan.h"
+#include "core/filter_file.h"
+#include "core/log_scan.h"
 
 #include <QCoreApplication>
 #include <QFile>

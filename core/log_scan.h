@@ -1,6 +1,6 @@
 #pragma once
 
-#include "autofilter/search_slot.h"
+#include "core/search_slot.h"
 
 #include <QByteArrayView>
 #include <QList>

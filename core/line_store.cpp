@@ -1,4 +1,4 @@
-#include "app/line_store.h"
+#include "core/line_store.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,8 +7,6 @@ QByteArray LineStore::line(int row) const
 {
     if (row < 0 || row >= count())
         return {};
-    if (row == finished())
-        return m_last;
     const QByteArray stored = read(start(row), storedSize(row));
     if (m_lengths[static_cast<std::size_t>(row)] != kRepeat)
         return stored;
@@ -49,7 +47,7 @@ QByteArray LineStore::read(qint64 position, qsizetype length) const
 
 void LineStore::pack(QByteArrayView line)
 {
-    const int row = finished();
+    const int row = count();
     if (row % kGroup == 0)
         m_groupStarts.push_back(m_end);
     const bool repeatable = line.size() >= kShortestRepeated && line.size() < kRepeat;
@@ -90,19 +88,16 @@ void LineStore::store(QByteArrayView line)
 
 void LineStore::append(QByteArrayView line)
 {
-    if (m_hasLast)
-        pack(m_last);
-    m_last = line.toByteArray();
-    m_hasLast = true;
+    pack(line);
 }
 
 std::vector<QByteArray> LineStore::truncate(int rows)
 {
     m_recent.clear();  // rows move: the lines to refer to are found anew
     std::vector<QByteArray> dropped;
-    for (int row = rows; row < finished(); ++row)
+    for (int row = rows; row < count(); ++row)
         dropped.push_back(line(row));
-    m_end = rows < finished() ? start(rows) : m_end;
+    m_end = rows < count() ? start(rows) : m_end;
     m_lengths.resize(static_cast<std::size_t>(rows));
     m_groupStarts.resize(static_cast<std::size_t>((rows + kGroup - 1) / kGroup));
     for (auto it = m_longLengths.begin(); it != m_longLengths.end();)
@@ -115,10 +110,6 @@ void LineStore::replace(int row, QByteArrayView line)
 {
     if (row < 0 || row >= count())
         return;
-    if (row == finished()) {
-        m_last = line.toByteArray();
-        return;
-    }
     std::vector<QByteArray> after = truncate(row);
     pack(line);
     for (std::size_t i = 1; i < after.size(); ++i)
@@ -129,17 +120,6 @@ void LineStore::remove(int row)
 {
     if (row < 0 || row >= count())
         return;
-    if (row == finished()) {
-        // The entry before becomes the last one.
-        if (row == 0) {
-            m_last.clear();
-            m_hasLast = false;
-            return;
-        }
-        m_last = line(row - 1);
-        truncate(row - 1);
-        return;
-    }
     std::vector<QByteArray> after = truncate(row);
     for (std::size_t i = 1; i < after.size(); ++i)
         pack(after[i]);
@@ -154,6 +134,4 @@ void LineStore::clear()
     m_longLengths.clear();
     m_recent = QHash<QByteArray, int>();
     m_end = 0;
-    m_last = QByteArray();
-    m_hasLast = false;
 }

@@ -14,20 +14,18 @@
 // blocks, each with a one-byte length and, for every 64th entry, where it starts. Lines of
 // a STOP-terminated capture are short (about 18 characters), so each costs little more than
 // its characters; a bus polled again and again repeats its lines, and a line equal to one
-// of the last few thousand distinct ones is kept as a four-byte reference to it. The last
-// entry, the one that grows with every received character, is kept apart until the next
-// one follows.
+// of the last few thousand distinct ones is kept as a four-byte reference to it. Entries
+// are meant to be finished: replacing one rewrites the entries after it.
 class LineStore {
 public:
     LineStore() = default;
     LineStore(const LineStore&) = delete;
     LineStore& operator=(const LineStore&) = delete;
 
-    int count() const { return static_cast<int>(m_lengths.size()) + (m_hasLast ? 1 : 0); }
+    int count() const { return static_cast<int>(m_lengths.size()); }
     QByteArray line(int row) const;
 
     void append(QByteArrayView line);
-    // Replacing the last entry is cheap; an earlier one rewrites the entries after it.
     void replace(int row, QByteArrayView line);
     void remove(int row);
     void clear();
@@ -41,13 +39,12 @@ private:
     static constexpr qsizetype kShortestRepeated = 8;  // shorter lines cost less as they are
     static constexpr int kRecentLines = 4096;
 
-    int finished() const { return static_cast<int>(m_lengths.size()); }
     qsizetype storedSize(int row) const;
     qint64 start(int row) const;
     void store(QByteArrayView bytes);
     void pack(QByteArrayView line);
     QByteArray read(qint64 position, qsizetype length) const;
-    // Keeps the first rows finished entries and frees the rest; returns the ones dropped.
+    // Keeps the first rows entries and frees the rest; returns the ones dropped.
     std::vector<QByteArray> truncate(int rows);
 
     std::vector<std::unique_ptr<char[]>> m_blocks;
@@ -55,7 +52,5 @@ private:
     std::deque<quint8> m_lengths;        // of every finished entry (no slack of a doubling vector)
     std::deque<qint64> m_groupStarts;    // where entries 0, 64, 128 ... begin
     std::unordered_map<int, qsizetype> m_longLengths;
-    QHash<QByteArray, int> m_recent;     // distinct finished lines lately seen -> their row
-    QByteArray m_last;
-    bool m_hasLast = false;
+    QHash<QByteArray, int> m_recent;     // distinct lines lately seen -> their row
 };

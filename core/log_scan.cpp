@@ -1,6 +1,6 @@
-#include "autofilter/log_scan.h"
+#include "core/log_scan.h"
 
-#include "app/code_page.h"
+#include "core/code_page.h"
 
 LogScanner::LogScanner(const QList<searchslot::Entry>& entries)
 {

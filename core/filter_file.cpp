@@ -1,7 +1,7 @@
-#include "autofilter/filter_file.h"
+#include "core/filter_file.h"
 
-#include "app/code_page.h"
-#include "app/plain_file.h"
+#include "core/code_page.h"
+#include "core/plain_file.h"
 
 #include <QFile>
 #include <QFileInfo>

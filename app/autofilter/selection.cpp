@@ -1,11 +1,11 @@
 // Selecting up to five active search strings, and the two buttons that belong to it.
 #include "app/main_window.h"
-#include "autofilter/search_slot.h"
+#include "core/search_slot.h"
 
 namespace {
 
 // More active slots than this the matcher does not have.
-constexpr int kMaxSelected = 5;
+constexpr int kMaxSelected = searchslot::kSlotCount;
 
 }  // namespace
 

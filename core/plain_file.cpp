@@ -1,4 +1,4 @@
-#include "app/plain_file.h"
+#include "core/plain_file.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -48,8 +48,13 @@ int openPlain(const QString& path, int flags, QString* reason)
         return -1;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        *reason = S_ISREG(info.st_mode) ? systemReason(errno) : kindReason(info.st_mode);
+    if (::fstat(fd, &info) != 0) {
+        *reason = systemReason(errno);
+        ::close(fd);
+        return -1;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        *reason = kindReason(info.st_mode);
         ::close(fd);
         return -1;
     }

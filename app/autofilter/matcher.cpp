@@ -1,16 +1,10 @@
 // The streaming matcher: every received text meets the active slots, once, in slot order.
 #include "app/main_window.h"
-#include "autofilter/search_slot.h"
-
-namespace {
-
-constexpr int kSlotCount = 5;
-
-}  // namespace
+#include "core/search_slot.h"
 
 void frmWirelark::RunAutoFilter(const QString& text)
 {
-    const int n = std::min(lstAutoFilter->SelCount(), kSlotCount);
+    const int n = std::min(lstAutoFilter->SelCount(), searchslot::kSlotCount);
     for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
         const bool hit = searchslot::step(FilterString[i], FilterPos[i], FilterMatched[i],
                                           FilterBuffer[i], text);

@@ -1,7 +1,7 @@
-#include "monitor/log_file.h"
+#include "core/log_file.h"
 
-#include "app/code_page.h"
-#include "app/plain_file.h"
+#include "core/code_page.h"
+#include "core/plain_file.h"
 
 namespace {
 

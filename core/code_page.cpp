@@ -1,4 +1,4 @@
-#include "app/code_page.h"
+#include "core/code_page.h"
 
 #include <array>
 

@@ -7,6 +7,9 @@
 // pattern and comment, how one slot meets one incoming text, and how a hit is written.
 namespace searchslot {
 
+// The matcher's active slots: at most this many search strings are watched at once.
+constexpr int kSlotCount = 5;
+
 struct Entry {
     QString pattern;
     QString comment;

@@ -1,6 +1,6 @@
 // The commands beside the search-string list, and the list's file Filter4.ini.
 #include "app/main_window.h"
-#include "autofilter/filter_file.h"
+#include "core/filter_file.h"
 
 #include <QStringList>
 

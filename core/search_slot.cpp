@@ -1,4 +1,4 @@
-#include "autofilter/search_slot.h"
+#include "core/search_slot.h"
 
 #include <limits>
 

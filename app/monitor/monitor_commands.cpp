@@ -1,6 +1,6 @@
 // The commands on the monitor list: New Line, Clear, and Save to a log file.
 #include "app/main_window.h"
-#include "monitor/log_file.h"
+#include "core/log_file.h"
 
 void frmWirelark::cmdNewLine_Click()
 {

@@ -1,0 +1,214 @@
+#include "app/list_box_accessible.h"
+
+#include "app/list_box.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QScrollBar>
+
+namespace {
+
+// One entry as a screen reader sees it: a list item, and a cell of the list's one column.
+class AccessibleRow : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    AccessibleRow(ListBox* list, int row) : m_list(list), m_row(row) {}
+
+    bool isValid() const override { return m_list && m_row < m_list->shownCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_list ? m_list->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_list); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name && isValid() ? m_list->List(m_row) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect local = m_list->rowRect(m_row);
+        return QRect(m_list->viewport()->mapToGlobal(local.topLeft()), local.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        if (!isValid())
+            return state;
+        state.selectable = true;
+        state.focusable = true;
+        state.selected = m_list->Selected(m_row);
+        state.focused = m_list->hasFocus() && m_list->shownCurrent() == m_row;
+        state.invisible = !m_list->viewport()->rect().intersects(m_list->rowRect(m_row));
+        state.offscreen = state.invisible;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        return nullptr;
+    }
+
+    // QAccessibleTableCellInterface
+    bool isSelected() const override { return isValid() && m_list->Selected(m_row); }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return 0; }
+    int rowIndex() const override { return m_row; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+    int row() const { return m_row; }
+
+private:
+    QPointer<ListBox> m_list;
+    int m_row;
+};
+
+// The list: its entries as children, the current one as the focused child, and the
+// selection as table rows (the way Qt's own list views offer it to assistive tools).
+// Selecting or deselecting a row there is a click on it, under the same rules.
+class AccessibleList : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit AccessibleList(ListBox* list) : QAccessibleWidget(list, QAccessible::List) {}
+
+    int childCount() const override { return list()->shownCount(); }
+    QAccessibleInterface* child(int index) const override { return list()->accessibleRows().row(index); }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return list()->accessibleRows().indexOf(child);
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const int row = list()->rowAt(list()->viewport()->mapFromGlobal(QPoint(x, y)));
+        return row >= 0 ? child(row) : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return list()->hasFocus() ? child(list()->shownCurrent()) : nullptr;
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return list()->accessibleName();
+        if (kind == QAccessible::Description)
+            return list()->accessibleDescription();
+        return QAccessibleWidget::text(kind);
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // QAccessibleTableInterface: one column, a row per entry.
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override { return column == 0 ? child(row) : nullptr; }
+    int selectedCellCount() const override { return selectedRowCount(); }
+    QList<QAccessibleInterface*> selectedCells() const override
+    {
+        QList<QAccessibleInterface*> cells;
+        for (int row : selectedRows())
+            cells << child(row);
+        return cells;
+    }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return static_cast<int>(selectedRows().size()); }
+    int columnCount() const override { return 1; }
+    int rowCount() const override { return list()->shownCount(); }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override
+    {
+        QList<int> rows;
+        if (list()->selectionKind() == ListEntries::SelectionKind::Single) {
+            if (list()->shownCurrent() >= 0)
+                rows << list()->shownCurrent();
+            return rows;
+        }
+        for (int row = 0; row < list()->shownCount(); ++row) {
+            if (list()->Selected(row))
+                rows << row;
+        }
+        return rows;
+    }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int row) const override { return list()->Selected(row); }
+    bool selectRow(int row) override { return choose(row, true); }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int row) override { return choose(row, false); }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    ListBox* list() const { return static_cast<ListBox*>(widget()); }
+    bool choose(int row, bool selected)
+    {
+        if (row < 0 || row >= list()->shownCount())
+            return false;
+        list()->selectAsClick(row, selected);
+        return list()->Selected(row) == selected;
+    }
+};
+
+}  // namespace
+
+AccessibleRows::~AccessibleRows()
+{
+    forget();
+}
+
+QAccessibleInterface* AccessibleRows::row(int row) const
+{
+    if (row < 0 || row >= m_list.shownCount())
+        return nullptr;
+    auto known = m_ids.find(row);
+    if (known == m_ids.end()) {
+        auto* created = new AccessibleRow(&m_list, row);
+        known = m_ids.emplace(row, QAccessible::registerAccessibleInterface(created)).first;
+    }
+    return QAccessible::accessibleInterface(known->second);
+}
+
+int AccessibleRows::indexOf(const QAccessibleInterface* row) const
+{
+    const auto* entry = dynamic_cast<const AccessibleRow*>(row);
+    if (!entry || this->row(entry->row()) != row)
+        return -1;
+    return entry->row();
+}
+
+void AccessibleRows::forget()
+{
+    // Entries that are only appended keep theirs.
+    for (const auto& [row, id] : m_ids)
+        QAccessible::deleteAccessibleInterface(id);
+    m_ids.clear();
+}
+
+void AccessibleRows::tell(int event, int row) const
+{
+    if (!QAccessible::isActive() || row < 0 || row >= m_list.shownCount())
+        return;
+    if (event == QAccessible::Focus && !m_list.hasFocus())
+        return;
+    QAccessibleEvent told(&m_list, static_cast<QAccessible::Event>(event));
+    told.setChild(row);
+    QAccessible::updateAccessibility(&told);
+}
+
+QAccessibleInterface* accessibleListBox(QObject* object)
+{
+    auto* list = qobject_cast<ListBox*>(object);
+    return list ? new AccessibleList(list) : nullptr;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/line_store.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// The entries of a list box with their selection and current entry: the operations the
+// window's logic calls, with their rules, and nothing that draws. Counts and indexes start
+// at 0; -1 stands for no entry. A view shows them and is told of every change.
+//
+// Finished entries are kept compactly, one byte per character in the program's code page;
+// the last entry, which grows with every received character and is read back at once, is
+// kept as text until the next entry follows.
+class ListEntries {
+public:
+    enum class SelectionKind {
+        Single,  // one selected entry, the current one
+        Simple,  // each click or space bar toggles one entry, no Ctrl or Shift needed
+    };
+
+    // What a view of the entries is told, as it happens.
+    class Observer {
+    public:
+        virtual ~Observer() = default;
+        // Entries from firstRow on were changed, added or removed.
+        virtual void entriesChanged(int firstRow) = 0;
+        // Entries moved or went away: anything kept per row is stale.
+        virtual void entriesRenumbered() = 0;
+        // The logic set ListIndex (also when an entry before it went away).
+        virtual void listIndexSet() = 0;
+        // An entry's selected state changed; told before the change's caller returns.
+        virtual void selectionChanged(int row, bool selected) = 0;
+    };
+
+    explicit ListEntries(SelectionKind kind, Observer* observer = nullptr);
+    ListEntries(const ListEntries&) = delete;
+    ListEntries& operator=(const ListEntries&) = delete;
+    virtual ~ListEntries() = default;
+
+    void AddItem(const QString& text);
+    void RemoveItem(int index);
+    void Clear();
+    int ListCount() const;
+    QString List(int index) const;
+    void SetList(int index, const QString& text);
+    int ListIndex() const { return m_listIndex; }
+    void SetListIndex(int index);
+    bool Selected(int index) const;
+    void SetSelected(int index, bool selected);
+    int SelCount() const;
+
+    SelectionKind selectionKind() const { return m_kind; }
+    // The user moved the current entry (arrow keys, a click): no listIndexSet is told.
+    void moveCurrentByUser(int row);
+    // A click or the space bar on an entry of a simple list: its selected state flips.
+    void toggle(int row);
+    // An entry in the code page's bytes, as it is drawn.
+    QByteArray lineBytes(int row) const;
+    // The most characters an entry has held since the last Clear.
+    qsizetype widest() const { return m_widest; }
+
+private:
+    bool hasRow(int index) const { return index >= 0 && index < ListCount(); }
+    void setSelectedFlag(int row, bool selected);
+    void widenFor(qsizetype characters);
+
+    SelectionKind m_kind;
+    Observer* m_observer;
+    LineStore m_finished;          // every entry but the last
+    QString m_last;                // the last entry, when there is one
+    bool m_hasLast = false;
+    std::vector<char> m_selected;  // Simple lists only: one flag per entry
+    int m_selCount = 0;
+    int m_listIndex = -1;
+    qsizetype m_widest = 0;
+};
