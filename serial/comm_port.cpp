@@ -6,8 +6,6 @@
 #include <QElapsedTimer>
 
 #include <array>
-#include <QSerialPort>
-#include <QSocketNotifier>
 
 namespace {
 
@@ -15,21 +13,17 @@ namespace {
 // batches even when input arrives faster than it is handled.
 constexpr qint64 kDispatchBudgetMs = 8;
 
-// Arrivals are collected this long before their events are raised: an adapter that hands
-// over characters every millisecond then costs one pass of the event loop for several
-// arrivals, still far within the screen's 40 ms refresh.
-constexpr int kCollectMs = 10;
-// More than this in one read is more than the line rate brings in a few milliseconds: the
-// input is a burst (or comes faster than any line rate), and is handed out at once.
-constexpr qsizetype kBurstBytes = 256;
-
 }  // namespace
 
 MSComm::MSComm(QObject* parent) : MSComm(PortMap::fromSystem(), systemLineErrors(), parent) {}
 
 MSComm::MSComm(PortMap ports, std::unique_ptr<LineErrorSource> lineErrors, QObject* parent)
-    : QObject(parent), m_ports(std::move(ports)), m_lineErrors(std::move(lineErrors))
+    : QObject(parent),
+      m_ports(std::move(ports)),
+      m_lineErrors(std::move(lineErrors)),
+      m_reader(std::make_unique<PortReader>(*m_lineErrors))
 {
+    connect(m_reader.get(), &PortReader::arrived, this, [this] { scheduleDispatch(); });
     m_dispatch.setSingleShot(true);
     m_dispatch.setTimerType(Qt::PreciseTimer);
     connect(&m_dispatch, &QTimer::timeout, this, &MSComm::dispatch);
@@ -37,7 +31,7 @@ MSComm::MSComm(PortMap ports, std::unique_ptr<LineErrorSource> lineErrors, QObje
 
 MSComm::~MSComm()
 {
-    closeDevice();
+    m_reader->close();
 }
 
 void MSComm::SetCommPort(int number)
@@ -62,7 +56,7 @@ void MSComm::SetPortOpen(bool open)
         openDevice();
         return;
     }
-    closeDevice();
+    m_reader->close();
     m_open = false;
     m_deviceLost = false;
     m_received.clear();
@@ -84,6 +78,7 @@ void MSComm::SetInputLen(int length)
 void MSComm::SetInBufferSize(int size)
 {
     m_inBufferSize = std::max(1, size);
+    m_reader->setCapacity(m_inBufferSize);
 }
 
 QString MSComm::Input()
@@ -101,6 +96,7 @@ QString MSComm::Input()
         const unsigned char byte = static_cast<unsigned char>(m_received.front());
         m_received.pop_front();
         ++m_taken;
+        m_reader->setWaitingElsewhere(static_cast<qsizetype>(m_received.size()));
         return kCharacters[byte];
     }
     QString text(static_cast<qsizetype>(wanted), Qt::Uninitialized);
@@ -109,6 +105,7 @@ QString MSComm::Input()
         m_received.pop_front();
     }
     m_taken += wanted;
+    m_reader->setWaitingElsewhere(static_cast<qsizetype>(m_received.size()));
     return text;
 }
 
@@ -120,124 +117,25 @@ void MSComm::openDevice()
     const QString path = m_ports.device(m_commPort);
     if (path.isEmpty())
         throw CommError("no device for this port number");
-
-    auto device = std::make_unique<QSerialPort>();
-    device->setPortName(path);
-    if (!device->open(QIODevice::ReadOnly))
-        throw CommError(device->errorString().toStdString());
-    const bool applied = device->setBaudRate(settings->baudRate) && device->setParity(settings->parity) &&
-                         device->setDataBits(settings->dataBits) &&
-                         device->setStopBits(settings->stopBits) &&
-                         device->setFlowControl(QSerialPort::NoFlowControl);
-    if (!applied) {
-        const std::string reason = device->errorString().toStdString();
-        device->close();
-        throw CommError("settings refused: " + reason);
-    }
-    connect(device.get(), &QSerialPort::readyRead, this, &MSComm::takeArrivedBytes);
-    // QSerialPort's own read notifier, where it has one (Unix): paused between dispatches.
-    m_readNotifier = device->findChild<QSocketNotifier*>();
-    connect(device.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        // A pulled adapter reports a resource error, a far end that closed a read error that
-        // would come again with every notification: either way the device is gone.
-        if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError)
-            onDeviceError();
-    });
-    m_device = std::move(device);
+    const QString reason = m_reader->open(path, *settings, m_inBufferSize);
+    if (!reason.isEmpty())
+        throw CommError(reason.toStdString());
     m_open = true;
     m_deviceLost = false;
-    m_lostCharacters = 0;
-    const std::optional<LineErrorCounts> counts = m_lineErrors->read(m_device->handle());
-    m_hasCounters = counts.has_value();
-    m_lastCounts = counts.value_or(LineErrorCounts{});
 }
 
-void MSComm::closeDevice()
+void MSComm::takeArrivals()
 {
-    m_readNotifier = nullptr;
-    if (!m_device)
-        return;
-    m_device->disconnect(this);
-    m_device->close();
-    // Deleted later: this may run inside one of the device's own signals.
-    m_device.release()->deleteLater();
-}
-
-void MSComm::takeArrivedBytes()
-{
-    if (!m_device)
-        return;
-    const QByteArray bytes = m_device->readAll();
-    const std::size_t room = m_received.size() < static_cast<std::size_t>(m_inBufferSize)
-                                 ? static_cast<std::size_t>(m_inBufferSize) - m_received.size()
-                                 : 0;
-    const std::size_t kept = std::min<std::size_t>(room, static_cast<std::size_t>(bytes.size()));
-    m_received.insert(m_received.end(), bytes.begin(), bytes.begin() + static_cast<qsizetype>(kept));
-    if (kept < static_cast<std::size_t>(bytes.size())) {
-        m_lostCharacters += static_cast<std::size_t>(bytes.size()) - kept;
-        m_lossPending = true;
-    }
-    if (kept > 0) {
-        m_arrived += kept;
+    Arrivals arrivals = m_reader->take();
+    if (!arrivals.bytes.isEmpty()) {
+        m_received.insert(m_received.end(), arrivals.bytes.begin(), arrivals.bytes.end());
+        m_arrived += static_cast<quint64>(arrivals.bytes.size());
         m_receiveStalled = false;
+        m_reader->setWaitingElsewhere(static_cast<qsizetype>(m_received.size()));
     }
-    checkLineErrors();
-    // Not handed out from inside readyRead: QSerialPort raises no further readyRead while one
-    // is being handled, so a handler's modal box would keep arrivals out of our buffer. What
-    // comes meanwhile collects in the driver and is read at the dispatch, with one wake-up.
-    setNotifications(false);
-    // Collected until kCollectMs after the last dispatch: deliveries that come further apart
-    // (a USB adapter's 16 ms) are handed out at once, without a second wake-up.
-    const qint64 sinceDispatch = m_sinceDispatch.isValid() ? m_sinceDispatch.elapsed() : kCollectMs;
-    const bool burst = bytes.size() >= kBurstBytes;
-    scheduleDispatch(burst ? 0 : static_cast<int>(std::max<qint64>(0, kCollectMs - sinceDispatch)));
-}
-
-void MSComm::setNotifications(bool on)
-{
-    if (m_readNotifier && m_readNotifier->isEnabled() != on)
-        m_readNotifier->setEnabled(on);
-}
-
-bool MSComm::readWaiting()
-{
-    if (!m_device)
-        return false;
-    const quint64 arrivedBefore = m_arrived;
-    const quint64 lostBefore = m_lostCharacters;
-    // Reads what the driver holds now, without waiting; readyRead brings it to takeArrivedBytes.
-    if (!m_device->waitForReadyRead(0) && m_device && m_device->error() == QSerialPort::TimeoutError)
-        m_device->clearError();
-    return m_arrived != arrivedBefore || m_lostCharacters != lostBefore;
-}
-
-void MSComm::checkLineErrors()
-{
-    if (!m_hasCounters)
-        return;
-    const std::optional<LineErrorCounts> counts = m_lineErrors->read(m_device->handle());
-    if (!counts)
-        return;
-    const auto report = [this](quint64 now, quint64 before, int code) {
-        if (now > before)
-            m_pendingEvents.push_back(code);
-    };
-    report(counts->overrun, m_lastCounts.overrun, comEventOverrun);
-    report(counts->bufferOverrun, m_lastCounts.bufferOverrun, comEventRxOver);
-    report(counts->frame, m_lastCounts.frame, comEventFrame);
-    report(counts->parity, m_lastCounts.parity, comEventRxParity);
-    report(counts->breaks, m_lastCounts.breaks, comEventBreak);
-    m_lastCounts = *counts;
-}
-
-void MSComm::onDeviceError()
-{
-    if (!m_device)
-        return;
-    takeArrivedBytes();
-    closeDevice();
-    m_deviceLost = true;
-    scheduleDispatch();
+    m_pendingEvents.insert(m_pendingEvents.end(), arrivals.lineEvents.begin(), arrivals.lineEvents.end());
+    m_lossPending = m_lossPending || arrivals.lost;
+    m_deviceLost = m_deviceLost || arrivals.deviceGone;
 }
 
 void MSComm::scheduleDispatch(int delayMs)
@@ -251,12 +149,7 @@ void MSComm::dispatch()
 {
     if (!m_open)
         return;
-    m_sinceDispatch.start();
-    // Characters that came since the last dispatch; while they keep coming the driver is read
-    // again at the next dispatch, and once they stop, their arrival wakes us again.
-    const bool arriving = readWaiting();
-    if (!arriving)
-        setNotifications(true);
+    takeArrivals();
     // The running handler's own dispatch loop goes on once it has returned; meanwhile arrivals
     // still reach the receive buffer, also while a modal box inside the handler is open.
     if (m_inHandler || !m_open)

@@ -2,9 +2,9 @@
 
 #include "serial/line_errors.h"
 #include "serial/port_map.h"
+#include "serial/port_reader.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -13,8 +13,6 @@
 #include <memory>
 #include <stdexcept>
 
-class QSerialPort;
-class QSocketNotifier;
 
 // A failed operation of the serial-port component. Callers only test whether one occurred.
 class CommError : public std::runtime_error {
@@ -36,7 +34,8 @@ enum CommEventCode : int {
 // buffer and are given out one event at a time, on the window's thread: while at least
 // RThreshold characters wait, OnComm reports comEvReceive and Input hands out at most InputLen
 // of them, oldest first. No event is raised while an OnComm handler is still running (a modal
-// box inside it would otherwise receive the next one); events wait until it has returned.
+// box inside it would otherwise receive the next one); events wait until it has returned,
+// while the device is still read in a thread of its own (PortReader).
 class MSComm : public QObject {
     Q_OBJECT
 public:
@@ -66,7 +65,7 @@ public:
     int CommEvent() const { return m_commEvent; }
 
     // Characters that came when the receive buffer was full, since the port was opened.
-    quint64 lostCharacters() const { return m_lostCharacters; }
+    quint64 lostCharacters() const { return m_reader->lostCharacters(); }
     const PortMap& ports() const { return m_ports; }
 
 signals:
@@ -77,19 +76,14 @@ signals:
 
 private:
     void openDevice();
-    void closeDevice();
-    void takeArrivedBytes();
-    void checkLineErrors();
-    void onDeviceError();
+    void takeArrivals();
     void scheduleDispatch(int delayMs = 0);
-    void setNotifications(bool on);
-    bool readWaiting();
     void dispatch();
     bool raiseNextEvent();
 
     PortMap m_ports;
     std::unique_ptr<LineErrorSource> m_lineErrors;
-    std::unique_ptr<QSerialPort> m_device;
+    std::unique_ptr<PortReader> m_reader;
 
     int m_commPort = 1;
     QString m_settings = QStringLiteral("9600,n,8,1");
@@ -104,13 +98,8 @@ private:
     std::deque<char> m_received;
     std::deque<int> m_pendingEvents;  // line events waiting to be raised, oldest first
     bool m_lossPending = false;       // one comEventRxOver per episode of loss
-    quint64 m_lostCharacters = 0;
-    LineErrorCounts m_lastCounts;
-    bool m_hasCounters = false;       // the device keeps error counters: asked once per arrival
     bool m_inHandler = false;
     QTimer m_dispatch;  // raises the waiting events
-    QElapsedTimer m_sinceDispatch;
-    QSocketNotifier* m_readNotifier = nullptr;
     bool m_receiveStalled = false;    // the last receive event changed nothing: no read, no arrival
     quint64 m_arrived = 0;            // characters taken into the buffer, ever
     quint64 m_taken = 0;              // characters handed out by Input, ever

@@ -1,0 +1,180 @@
+#include "serial/port_reader.h"
+
+#include "serial/comm_port.h"
+
+#include <QSerialPort>
+
+#include <algorithm>
+
+namespace {
+
+// Arrivals of a slow line are collected this long in the driver before they are read: an
+// adapter that hands over characters every millisecond then costs one wake-up for several
+// deliveries, still far within the screen's 40 ms refresh.
+constexpr unsigned long kCollectMs = 10;
+// More than this in one read is more than the line rate brings in a few milliseconds: the
+// input is a burst (or comes faster than any line rate), and is read on at once.
+constexpr qsizetype kBurstBytes = 256;
+
+}  // namespace
+
+// The part that lives in the reader's thread: the device and its error counters.
+class PortReader::Worker : public QObject {
+public:
+    Worker(PortReader& reader, LineErrorSource& lineErrors) : m_reader(reader), m_lineErrors(lineErrors) {}
+
+    QString open(const QString& path, const LineSettings& settings)
+    {
+        auto device = std::make_unique<QSerialPort>();
+        device->setPortName(path);
+        if (!device->open(QIODevice::ReadOnly))
+            return device->errorString();
+        const bool applied = device->setBaudRate(settings.baudRate) && device->setParity(settings.parity) &&
+                             device->setDataBits(settings.dataBits) && device->setStopBits(settings.stopBits) &&
+                             device->setFlowControl(QSerialPort::NoFlowControl);
+        if (!applied) {
+            const QString reason = QStringLiteral("settings refused: ") + device->errorString();
+            device->close();
+            return reason;
+        }
+        connect(device.get(), &QSerialPort::readyRead, this, &Worker::read);
+        connect(device.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+            // A pulled adapter reports a resource error, a far end that closed a read error
+            // that would come again with every notification: either way the device is gone.
+            if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError)
+                deviceGone();
+        });
+        m_device = std::move(device);
+        const std::optional<LineErrorCounts> counts = m_lineErrors.read(m_device->handle());
+        m_hasCounters = counts.has_value();
+        m_lastCounts = counts.value_or(LineErrorCounts{});
+        return {};
+    }
+
+    void close()
+    {
+        if (!m_device)
+            return;
+        m_device->disconnect(this);
+        m_device->close();
+        // Deleted later: this may run inside one of the device's own signals.
+        m_device.release()->deleteLater();
+    }
+
+private:
+    void read()
+    {
+        if (!m_device)
+            return;
+        const QByteArray bytes = m_device->readAll();
+        m_reader.hand(bytes, lineEvents(), false);
+        if (bytes.size() < kBurstBytes)
+            QThread::msleep(kCollectMs);
+    }
+
+    void deviceGone()
+    {
+        if (!m_device)
+            return;
+        m_reader.hand(m_device->readAll(), lineEvents(), true);
+        close();
+    }
+
+    // Line errors the driver counted since the last arrival, as events.
+    std::deque<int> lineEvents()
+    {
+        std::deque<int> events;
+        if (!m_hasCounters)
+            return events;
+        const std::optional<LineErrorCounts> counts = m_lineErrors.read(m_device->handle());
+        if (!counts)
+            return events;
+        const auto report = [&events](quint64 now, quint64 before, int code) {
+            if (now > before)
+                events.push_back(code);
+        };
+        report(counts->overrun, m_lastCounts.overrun, comEventOverrun);
+        report(counts->bufferOverrun, m_lastCounts.bufferOverrun, comEventRxOver);
+        report(counts->frame, m_lastCounts.frame, comEventFrame);
+        report(counts->parity, m_lastCounts.parity, comEventRxParity);
+        report(counts->breaks, m_lastCounts.breaks, comEventBreak);
+        m_lastCounts = *counts;
+        return events;
+    }
+
+    PortReader& m_reader;
+    LineErrorSource& m_lineErrors;
+    std::unique_ptr<QSerialPort> m_device;
+    LineErrorCounts m_lastCounts;
+    bool m_hasCounters = false;  // the device keeps error counters: asked once per arrival
+};
+
+PortReader::PortReader(LineErrorSource& lineErrors) : m_lineErrors(lineErrors)
+{
+    m_thread.setObjectName(QStringLiteral("serial reader"));
+}
+
+PortReader::~PortReader()
+{
+    close();
+}
+
+QString PortReader::open(const QString& path, const LineSettings& settings, qsizetype capacity)
+{
+    close();
+    m_capacity = capacity;
+    m_waitingElsewhere = 0;
+    m_lostCharacters = 0;
+    m_worker = std::make_unique<Worker>(*this, m_lineErrors);
+    m_worker->moveToThread(&m_thread);
+    m_thread.start();
+    QString reason;
+    QMetaObject::invokeMethod(
+        m_worker.get(), [&] { reason = m_worker->open(path, settings); }, Qt::BlockingQueuedConnection);
+    if (!reason.isEmpty())
+        close();
+    return reason;
+}
+
+void PortReader::close()
+{
+    if (m_thread.isRunning()) {
+        QMetaObject::invokeMethod(m_worker.get(), [this] { m_worker->close(); }, Qt::BlockingQueuedConnection);
+        m_thread.quit();
+        m_thread.wait();
+    }
+    m_worker.reset();
+    const QMutexLocker lock(&m_lock);
+    m_inbox = Arrivals();
+    m_told = false;
+}
+
+Arrivals PortReader::take()
+{
+    m_told = false;
+    Arrivals taken;
+    const QMutexLocker lock(&m_lock);
+    std::swap(taken, m_inbox);
+    return taken;
+}
+
+void PortReader::hand(const QByteArray& bytes, std::deque<int> lineEvents, bool deviceGone)
+{
+    {
+        const QMutexLocker lock(&m_lock);
+        const qsizetype waiting = m_inbox.bytes.size() + m_waitingElsewhere.load(std::memory_order_relaxed);
+        const qsizetype room = std::max<qsizetype>(0, m_capacity - waiting);
+        const qsizetype kept = std::min(room, bytes.size());
+        m_inbox.bytes.append(bytes.constData(), kept);
+        if (kept < bytes.size()) {
+            m_lostCharacters += static_cast<quint64>(bytes.size() - kept);
+            m_inbox.lost = true;
+        }
+        m_inbox.lineEvents.insert(m_inbox.lineEvents.end(), lineEvents.begin(), lineEvents.end());
+        m_inbox.deviceGone = m_inbox.deviceGone || deviceGone;
+        if (bytes.isEmpty() && lineEvents.empty() && !deviceGone)
+            return;
+    }
+    if (!m_told.exchange(true))
+        emit arrived();
+}
