@@ -9,7 +9,7 @@ packages=(
   libgl-dev
   fonts-liberation fonts-comic-neue
   clang-14 libclang-rt-14-dev
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev desktop-file-utils appstream lintian man-db
 )
 
 as_root=()

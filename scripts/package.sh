@@ -1,47 +1,92 @@
 #!/usr/bin/env bash
-# Builds the Debian package wirelark_<version>_<arch>.deb in build-package/ and checks it:
-# its metadata and contents, its run-time dependencies, and the desktop entry and AppStream
-# metainfo it installs. With --install it also installs the package on this machine.
+# Builds the Debian packages wirelark_<version>_<arch>.deb (the window) and
+# wirelark-scan_<version>_<arch>.deb (the command-line tools) in build-package/ with one run
+# of CPack, and checks them: metadata and contents, manual pages, run-time dependencies (the
+# tools' package pulls no Qt Gui, Widgets or X library), the desktop entry and AppStream
+# metainfo. With --install it also installs both on this machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=build-package
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build "$build" -j2
-(cd "$build" && rm -f wirelark_*.deb && cpack -G DEB)
-package=$(ls "$build"/wirelark_*.deb)
-echo "== $package"
-dpkg-deb --info "$package"
+(cd "$build" && rm -f ./*.deb && cpack -G DEB)
+window=$(ls "$build"/wirelark_*.deb)
+tools=$(ls "$build"/wirelark-scan_*.deb)
+fail() { echo "$*" >&2; exit 1; }
 
-# What it holds: the programs, the desktop entry, the metainfo, the icon at every size.
-contents=$(dpkg-deb --contents "$package")
-for wanted in ./usr/bin/wirelark ./usr/bin/wirelark-scan ./usr/bin/wirelark-probe-sim \
-              ./usr/share/applications/de.wirelark.Wirelark.desktop \
-              ./usr/share/metainfo/de.wirelark.Wirelark.metainfo.xml \
-              ./usr/share/icons/hicolor/scalable/apps/de.wirelark.Wirelark.svg \
-              ./usr/share/icons/hicolor/16x16/apps/de.wirelark.Wirelark.png \
-              ./usr/share/icons/hicolor/256x256/apps/de.wirelark.Wirelark.png; do
-  grep -q " $wanted\$" <<<"$contents" || { echo "package lacks $wanted" >&2; exit 1; }
+# What each holds. The desktop name comes from the package itself: it is defined once, in
+# CMakeLists.txt.
+contents=$(dpkg-deb --contents "$window")
+desktop=$(grep -o '/usr/share/applications/[^ ]*\.desktop$' <<<"$contents" | head -n 1)
+[ -n "$desktop" ] || fail "$window holds no desktop entry"
+name=$(basename "$desktop" .desktop)
+for wanted in ./usr/bin/wirelark ./usr/share/man/man1/wirelark.1.gz \
+              ".$desktop" "./usr/share/metainfo/$name.metainfo.xml" \
+              "./usr/share/icons/hicolor/scalable/apps/$name.svg" \
+              "./usr/share/icons/hicolor/16x16/apps/$name.png" \
+              "./usr/share/icons/hicolor/256x256/apps/$name.png"; do
+  grep -q " $wanted\$" <<<"$contents" || fail "$window lacks $wanted"
 done
-depends=$(dpkg-deb --field "$package" Depends)
+contents=$(dpkg-deb --contents "$tools")
+for wanted in ./usr/bin/wirelark-scan ./usr/bin/wirelark-probe-sim \
+              ./usr/share/man/man1/wirelark-scan.1.gz ./usr/share/man/man1/wirelark-probe-sim.1.gz \
+              ./usr/share/doc/wirelark-scan/copyright; do
+  grep -q " $wanted\$" <<<"$contents" || fail "$tools lacks $wanted"
+done
+for package in "$window" "$tools"; do
+  echo "== $package"
+  dpkg-deb --info "$package"
+done
+
+depends=$(dpkg-deb --field "$window" Depends)
 for wanted in libqt6widgets6 libqt6serialport6 qt6-qpa-plugins fonts-liberation fonts-comic-neue; do
-  grep -q "$wanted" <<<"$depends" || { echo "Depends lacks $wanted: $depends" >&2; exit 1; }
+  grep -q "$wanted" <<<"$depends" || fail "wirelark's Depends lacks $wanted: $depends"
 done
+depends=$(dpkg-deb --field "$tools" Depends)
+for wanted in libqt6core6; do
+  grep -q "$wanted" <<<"$depends" || fail "wirelark-scan's Depends lacks $wanted: $depends"
+done
+# Everything the tools' package can pull in, whatever this machine already has: no Qt Gui,
+# Widgets, platform plugins or X library.
+names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*)//; s/ //g' | grep -v '^$')
+closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks \
+            --no-replaces --no-enhances $names | grep -v '^ ' | sort -u)
+echo "== wirelark-scan pulls at most these $(wc -l <<<"$closure") packages:" $closure
+if grep -E '^(libqt6gui|libqt6widgets|libqt6dbus|qt6-qpa-plugins|libx11|libxcb|libgl1|libglx|libopengl|libegl|libwayland)' <<<"$closure"; then
+  fail "wirelark-scan would pull in a display library (above)"
+fi
 
-# Unpacked into a throwaway root: the installed desktop entry and metainfo are valid.
+# Unpacked into a throwaway root: the installed desktop entry and metainfo are valid, the
+# manual pages render, and every library the programs need is named or on this system.
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
-dpkg-deb --extract "$package" "$root"
-desktop-file-validate "$root/usr/share/applications/de.wirelark.Wirelark.desktop"
-appstreamcli validate --no-net --explain "$root/usr/share/metainfo/de.wirelark.Wirelark.metainfo.xml"
-# Every library the programs need is named by the package's dependencies or is on this system.
-if LD_LIBRARY_PATH= ldd "$root/usr/bin/wirelark" | grep "not found"; then exit 1; fi
+dpkg-deb --extract "$window" "$root"
+dpkg-deb --extract "$tools" "$root"
+desktop-file-validate "$root$desktop"
+appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$name.metainfo.xml"
+for page in "$root"/usr/share/man/man1/*.1.gz; do
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
+done
+for program in wirelark wirelark-scan wirelark-probe-sim; do
+  if LD_LIBRARY_PATH= ldd "$root/usr/bin/$program" | grep "not found"; then exit 1; fi
+done
+if LD_LIBRARY_PATH= ldd "$root/usr/bin/wirelark-scan" | grep -E 'Qt6(Gui|Widgets)|libX|libxcb'; then
+  fail "wirelark-scan links a display library"
+fi
+# Debian's own checks: every program has its manual page.
+for package in "$window" "$tools"; do
+  if lintian --tag-display-limit 0 "$package" 2>&1 | tee "$root/lintian.txt" | grep -E 'no-manual-page|manpage-'; then
+    fail "lintian: $(basename "$package") lacks a sound manual page"
+  fi
+done
 
-# apt resolves what the package needs from Debian's archive.
+# apt resolves what the packages need from Debian's archive.
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-"${as_root[@]}" apt-get install --simulate "./$package" >/dev/null
+"${as_root[@]}" apt-get install --simulate "./$tools" "./$window" >/dev/null
 if [ "${1:-}" = "--install" ]; then
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y "./$package"
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y "./$tools" "./$window"
 fi
-echo "== $package is sound"
+echo "== $(basename "$window") and $(basename "$tools") are sound"
