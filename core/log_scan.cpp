@@ -2,23 +2,11 @@
 
 #include "core/code_page.h"
 
-LogScanner::LogScanner(const QList<searchslot::Entry>& entries)
-{
-    for (const searchslot::Entry& entry : entries) {
-        Slot slot;
-        slot.pattern = entry.pattern;
-        slot.hitText = searchslot::hitText(entry.comment, entry.pattern);
-        m_slots.push_back(std::move(slot));
-    }
-}
+LogScanner::LogScanner(const QList<searchslot::Entry>& entries) : m_slots(entries) {}
 
 void LogScanner::restart()
 {
-    for (Slot& slot : m_slots) {
-        slot.position = 1;
-        slot.matched = false;
-        slot.buffer.truncate(0);
-    }
+    m_slots.restart();
     m_line = 0;
     m_column = 0;
     m_carriageReturn = false;
@@ -56,8 +44,5 @@ void LogScanner::received(char byte, const HitSink& sink)
     ++m_column;
     const QChar ch = codepage::toChar(static_cast<unsigned char>(byte));
     const QStringView text(&ch, 1);
-    for (Slot& slot : m_slots) {
-        if (searchslot::step(slot.pattern, slot.position, slot.matched, slot.buffer, text))
-            sink({m_line, m_column, slot.hitText});
-    }
+    m_slots.feed(text, [&](int slot) { sink({m_line, m_column, m_slots.hitText(slot)}); });
 }

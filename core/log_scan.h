@@ -34,16 +34,9 @@ public:
     void finish(const HitSink& sink);
 
 private:
-    struct Slot {
-        QString pattern;
-        QString hitText;
-        int position = 1;
-        bool matched = false;
-        QString buffer;
-    };
     void received(char byte, const HitSink& sink);
 
-    std::vector<Slot> m_slots;
+    searchslot::Slots m_slots;
     qint64 m_line = 0;
     qint64 m_column = 0;
     bool m_carriageReturn = false;  // a CR waits: a line end if LF follows

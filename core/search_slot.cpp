@@ -63,4 +63,21 @@ QString hitText(const QString& comment, const QString& pattern)
     return comment + u'(' + pattern + u')';
 }
 
+Slots::Slots(const QList<Entry>& entries)
+{
+    for (const Entry& entry : entries) {
+        Slot slot;
+        slot.pattern = entry.pattern;
+        slot.comment = entry.comment;
+        slot.hitText = searchslot::hitText(entry.comment, entry.pattern);
+        m_slots.push_back(std::move(slot));
+    }
+}
+
+void Slots::restart()
+{
+    for (Slot& slot : m_slots)
+        rest(slot.position, slot.matched, slot.buffer);
+}
+
 }  // namespace searchslot

@@ -135,6 +135,8 @@ void MSComm::takeArrivals()
     }
     m_pendingEvents.insert(m_pendingEvents.end(), arrivals.lineEvents.begin(), arrivals.lineEvents.end());
     m_lossPending = m_lossPending || arrivals.lost;
+    if (arrivals.deviceGone && !m_deviceLost)
+        m_lostReason = arrivals.goneReason;
     m_deviceLost = m_deviceLost || arrivals.deviceGone;
 }
 

@@ -67,6 +67,8 @@ public:
     // Characters that came when the receive buffer was full, since the port was opened.
     quint64 lostCharacters() const { return m_reader->lostCharacters(); }
     const PortMap& ports() const { return m_ports; }
+    // Why the device went away (the system's words), once PortLost was raised.
+    QString lostReason() const { return m_lostReason; }
 
 signals:
     void OnComm();
@@ -89,6 +91,7 @@ private:
     QString m_settings = QStringLiteral("9600,n,8,1");
     bool m_open = false;
     bool m_deviceLost = false;
+    QString m_lostReason;
     int m_rThreshold = 0;
     int m_sThreshold = 0;
     int m_inputLen = 0;

@@ -67,7 +67,7 @@ private:
         if (!m_device)
             return;
         const QByteArray bytes = m_device->readAll();
-        m_reader.hand(bytes, lineEvents(), false);
+        m_reader.hand(bytes, lineEvents());
         if (bytes.size() < kBurstBytes)
             QThread::msleep(kCollectMs);
     }
@@ -76,7 +76,8 @@ private:
     {
         if (!m_device)
             return;
-        m_reader.hand(m_device->readAll(), lineEvents(), true);
+        const QString reason = m_device->errorString();
+        m_reader.hand(m_device->readAll(), lineEvents(), reason.isEmpty() ? QStringLiteral("gone") : reason);
         close();
     }
 
@@ -158,7 +159,7 @@ Arrivals PortReader::take()
     return taken;
 }
 
-void PortReader::hand(const QByteArray& bytes, std::deque<int> lineEvents, bool deviceGone)
+void PortReader::hand(const QByteArray& bytes, std::deque<int> lineEvents, const QString& goneReason)
 {
     {
         const QMutexLocker lock(&m_lock);
@@ -171,6 +172,9 @@ void PortReader::hand(const QByteArray& bytes, std::deque<int> lineEvents, bool 
             m_inbox.lost = true;
         }
         m_inbox.lineEvents.insert(m_inbox.lineEvents.end(), lineEvents.begin(), lineEvents.end());
+        const bool deviceGone = !goneReason.isEmpty();
+        if (deviceGone && !m_inbox.deviceGone)
+            m_inbox.goneReason = goneReason;
         m_inbox.deviceGone = m_inbox.deviceGone || deviceGone;
         if (bytes.isEmpty() && lineEvents.empty() && !deviceGone)
             return;

@@ -21,6 +21,7 @@ struct Arrivals {
     std::deque<int> lineEvents;  // CommEvent codes of line errors the driver counted
     bool lost = false;           // characters were lost for want of room
     bool deviceGone = false;     // the device went away; nothing follows
+    QString goneReason;          // the system's word for it
 };
 
 // Reads a serial device in a thread of its own, so that arrivals are collected whatever the
@@ -52,7 +53,7 @@ signals:
 
 private:
     class Worker;
-    void hand(const QByteArray& bytes, std::deque<int> lineEvents, bool deviceGone);
+    void hand(const QByteArray& bytes, std::deque<int> lineEvents, const QString& goneReason = {});
 
     LineErrorSource& m_lineErrors;
     QThread m_thread;

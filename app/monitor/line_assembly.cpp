@@ -1,20 +1,12 @@
 // Line assembly: received text becomes monitor lines, and passes the matcher on the way.
 #include "app/main_window.h"
-
-namespace {
-
-// A line longer than this is closed; the text that takes it past stays on it in full.
-constexpr int kLineLimit = 100;
-// The bus probe's STOP marker.
-const QString kStopMarker = QStringLiteral("p");
-
-}  // namespace
+#include "core/line_assembly.h"
 
 void frmWirelark::AddChar(const QString& ch)
 {
     const QString text = ch;
 
-    const bool stop = text == kStopMarker && chkCRLF->Value() == 1;
+    const bool stop = lineassembly::isStop(text, chkCRLF->Value() == 1);
 
     int n = lstMonitor->ListCount();
     if (n == 0) {
@@ -27,7 +19,7 @@ void frmWirelark::AddChar(const QString& ch)
     RunAutoFilter(QString(text));
 
     n = lstMonitor->ListCount();
-    if (lstMonitor->List(n - 1).size() > kLineLimit)
+    if (lineassembly::isOverLimit(lstMonitor->List(n - 1).size()))
         lstMonitor->AddItem(QString());
 
     if (stop)

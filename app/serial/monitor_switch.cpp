@@ -1,11 +1,11 @@
 // The monitor switch: cmdPortOpen opens the chosen port and closes it again.
 #include "app/main_window.h"
+#include "serial/line_settings.h"
 
 namespace {
 
 constexpr ColorValue kOn = 255;       // red button: the monitor is on
 constexpr ColorValue kOff = 65280;    // green button
-const QString kLineSettings = QStringLiteral("115200,n,8,1");
 
 // The number at the start of a chooser entry, leading blanks skipped; 0 when there is none
 // or it does not fit the 8-bit value the switch holds.
@@ -43,7 +43,7 @@ void frmWirelark::cmdPortOpen_Click()
     bool failed = false;
     try {
         MSComm1->SetCommPort(number);
-        MSComm1->SetSettings(kLineSettings);
+        MSComm1->SetSettings(kProbeLineSettings);
         MSComm1->SetPortOpen(true);
     } catch (const CommError&) {
         failed = true;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// A capture saved while it arrives, in the format of the monitor's Save: the received
+// characters one byte each in the program's code page, every monitor line followed by
+// CR LF. Characters are collected and handed to the system at each flush, so that after a
+// crash the file holds everything up to the last flush, the open line without its CR LF.
+class CaptureFile {
+public:
+    // Creates the file; an existing one is replaced only when overwrite is true. Refuses
+    // anything but a plain file. False, with the reason in errorString, otherwise.
+    bool create(const QString& path, bool overwrite);
+    // Where the next character goes, in bytes from the start of the file.
+    qint64 offset() const { return m_offset; }
+    // Bytes collected since the last flush.
+    qsizetype pending() const { return m_pending.size(); }
+    void appendCharacter(QChar ch);
+    void endLine();
+    // Hands everything collected to the system. False on failure (errorString says why).
+    bool flush();
+    // The open line ends as the monitor's Save ends it; then the file is closed.
+    bool finish();
+    QString errorString() const { return m_error; }
+    // Characters are collected at most this long, and flushed sooner when this many wait.
+    static constexpr int kFlushIntervalMs = 1000;
+    static constexpr qsizetype kFlushBytes = 64 * 1024;
+
+private:
+    QFile m_file;
+    QByteArray m_pending;
+    qint64 m_offset = 0;
+    QString m_error;
+};

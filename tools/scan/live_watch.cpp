@@ -1,0 +1,369 @@
+#include "tools/scan/live_watch.h"
+
+#include "serial/comm_port.h"
+#include "serial/line_settings.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdio>
+
+#if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <unistd.h>
+#define WIRELARK_STOP_SIGNALS 1
+#endif
+
+namespace {
+
+constexpr int kHit = 0;
+constexpr int kNoHit = 1;
+constexpr int kTrouble = 2;
+
+// Text for JSON: quoted, with what JSON must escape escaped. Characters are UTF-8.
+QByteArray jsonString(const QString& text)
+{
+    QByteArray out = "\"";
+    for (const char c : text.toUtf8()) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            static const char* const kHex = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+QByteArray jsonNumber(qint64 value)
+{
+    return QByteArray::number(value);
+}
+
+// What a line event of the component stands for.
+QString lineEventName(int code)
+{
+    switch (code) {
+    case comEventFrame: return QStringLiteral("framing error");
+    case comEventRxParity: return QStringLiteral("parity error");
+    case comEventBreak: return QStringLiteral("break");
+    default: return QStringLiteral("line event %1").arg(code);
+    }
+}
+
+// Timers take milliseconds as an int: about 24 days at most.
+int milliseconds(double seconds)
+{
+    return static_cast<int>(std::min<double>(INT_MAX, seconds * 1000.0));
+}
+
+#ifdef WIRELARK_STOP_SIGNALS
+int g_stopPipe[2] = {-1, -1};
+
+extern "C" void onStopSignal(int)
+{
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(g_stopPipe[1], &byte, 1);
+    errno = saved;
+}
+#endif
+
+}  // namespace
+
+LiveWatch::LiveWatch(const ScanOptions& options, const QList<NumberedEntry>& entries)
+    : m_options(options),
+      m_entries(entries),
+      m_slots([&entries] {
+          QList<searchslot::Entry> plain;
+          for (const NumberedEntry& entry : entries)
+              plain << entry.entry;
+          return plain;
+      }()),
+      m_lines(options.crlf)
+{
+    m_hitsWanted = options.maxHits > 0 ? options.maxHits : (options.timeoutSeconds > 0 ? 1 : 0);
+}
+
+LiveWatch::~LiveWatch() = default;
+
+int LiveWatch::run()
+{
+    if (!openPort())
+        return kTrouble;
+    if (!createSave()) {
+        m_port->SetPortOpen(false);
+        return kTrouble;
+    }
+    m_clock.start();
+    if (m_options.json) {
+        emitLine("{\"type\":\"open\",\"t\":" + seconds() + ",\"port\":" + jsonString(m_options.port) +
+                 ",\"device\":" + jsonString(m_device) + ",\"settings\":" + jsonString(kProbeLineSettings) +
+                 ",\"start\":" +
+                 jsonString(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)) + "}");
+    }
+    startTimers();
+    watchSignals();
+    if (m_stop == Stop::None)
+        m_loop.exec();
+    finish();
+    return exitStatus();
+}
+
+bool LiveWatch::openPort()
+{
+    // A COM number as the window numbers ports (3 or COM3), or a device path.
+    static const QRegularExpression comNumber(QStringLiteral("^(?:COM)?([0-9]+)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const auto match = comNumber.match(m_options.port);
+    PortMap ports = match.hasMatch() ? PortMap::fromSystem() : PortMap({m_options.port});
+    const int number = match.hasMatch() ? match.captured(1).toInt() : 1;
+    m_device = ports.device(number);
+    if (m_device.isEmpty()) {
+        complain(QStringLiteral("%1: no such port (this system has %2 serial ports; WIRELARK_PORTS names others)")
+                     .arg(m_options.port)
+                     .arg(ports.devices().size()));
+        return false;
+    }
+    m_port = std::make_unique<MSComm>(std::move(ports), systemLineErrors());
+    try {
+        m_port->SetCommPort(number);
+        m_port->SetSettings(kProbeLineSettings);
+        m_port->SetPortOpen(true);
+    } catch (const CommError& error) {
+        complain(QStringLiteral("%1 (%2): cannot open: %3").arg(m_options.port, m_device,
+                                                             QString::fromStdString(error.what())));
+        return false;
+    }
+    // Everything that waits, in one event: the tool takes characters as they come.
+    m_port->SetRThreshold(1);
+    m_port->SetInputLen(0);
+    connect(m_port.get(), &MSComm::OnComm, this, &LiveWatch::onComm);
+    connect(m_port.get(), &MSComm::PortLost, this, [this] {
+        m_goneReason = m_port->lostReason();
+        stop(Stop::DeviceGone);
+    });
+    return true;
+}
+
+bool LiveWatch::createSave()
+{
+    if (m_options.save.isEmpty())
+        return true;
+    if (!m_save.create(m_options.save, m_options.force)) {
+        complain(QStringLiteral("%1: %2").arg(m_options.save, m_save.errorString()));
+        return false;
+    }
+    m_saving = true;
+    m_flushTimer.setInterval(CaptureFile::kFlushIntervalMs);
+    connect(&m_flushTimer, &QTimer::timeout, this, &LiveWatch::flushSave);
+    m_flushTimer.start();
+    return true;
+}
+
+void LiveWatch::startTimers()
+{
+    const auto arm = [this](QTimer& timer, double seconds, Stop reason) {
+        if (seconds <= 0)
+            return;
+        timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
+        connect(&timer, &QTimer::timeout, this, [this, reason] { stop(reason); });
+        timer.start(milliseconds(seconds));
+    };
+    arm(m_timeout, m_options.timeoutSeconds, Stop::Timeout);
+    arm(m_duration, m_options.durationSeconds, Stop::Duration);
+}
+
+void LiveWatch::watchSignals()
+{
+#ifdef WIRELARK_STOP_SIGNALS
+    // A closed pipe is seen as a failed write and ends the watch quietly.
+    std::signal(SIGPIPE, SIG_IGN);
+    if (::pipe(g_stopPipe) != 0)
+        return;
+    ::fcntl(g_stopPipe[0], F_SETFD, FD_CLOEXEC);
+    ::fcntl(g_stopPipe[1], F_SETFD, FD_CLOEXEC);
+    ::fcntl(g_stopPipe[1], F_SETFL, O_NONBLOCK);
+    auto* notifier = new QSocketNotifier(g_stopPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] { stop(Stop::Signal); });
+    std::signal(SIGINT, onStopSignal);
+    std::signal(SIGTERM, onStopSignal);
+#endif
+}
+
+void LiveWatch::onComm()
+{
+    const int code = m_port->CommEvent();
+    if (code == comEventOverrun) {
+        lost(QStringLiteral("hardware overrun"), -1);
+        return;
+    }
+    if (code == comEventRxOver) {
+        const quint64 count = m_port->lostCharacters();
+        const quint64 lostNow = count - m_bufferLossSeen;
+        m_bufferLossSeen = count;
+        if (lostNow > 0)
+            lost(QStringLiteral("receive buffer full"), static_cast<qint64>(lostNow));
+        else
+            lost(QStringLiteral("driver buffer overrun"), -1);
+        return;
+    }
+    if (code != comEvReceive) {
+        // As in the window, a line event reaches line assembly as the empty text.
+        lost(lineEventName(code), -1);
+        received(QStringView());
+        return;
+    }
+    const QString text = m_port->Input();
+    for (qsizetype i = 0; i < text.size(); ++i)
+        received(QStringView(text).sliced(i, 1));
+}
+
+void LiveWatch::received(QStringView text)
+{
+    // Everything received is saved, also what comes after a stop in the same delivery.
+    for (const QChar ch : text)
+        m_save.appendCharacter(ch);
+    m_received += text.size();
+    m_lines.append(text);
+    if (m_stop == Stop::None)
+        m_slots.feed(text, [this](int slot) { hit(slot); });
+    for (int begun = m_lines.closeAfter(text); begun > 0; --begun)
+        m_save.endLine();
+    if (m_saving && m_save.pending() >= CaptureFile::kFlushBytes)
+        flushSave();
+}
+
+void LiveWatch::hit(int slot)
+{
+    ++m_hits;
+    const NumberedEntry& entry = m_entries[slot];
+    QByteArray line;
+    if (m_options.json) {
+        line = "{\"type\":\"hit\",\"t\":" + seconds() + ",\"entry\":" + jsonNumber(entry.number) +
+               ",\"pattern\":" + jsonString(m_slots.pattern(slot)) + ",\"comment\":" +
+               jsonString(m_slots.comment(slot)) + ",\"line\":" + jsonNumber(m_lines.line()) +
+               ",\"column\":" + jsonNumber(m_lines.column());
+        if (m_saving)
+            line += ",\"offset\":" + jsonNumber(m_save.offset() - 1);
+        line += '}';
+    } else {
+        if (m_options.time)
+            line += seconds() + ' ';
+        if (m_options.where)
+            line += m_options.port.toLocal8Bit() + ':' + jsonNumber(m_lines.line()) + ':' +
+                    jsonNumber(m_lines.column()) + ": ";
+        line += m_slots.hitText(slot).toLocal8Bit();
+    }
+    if (!emitLine(line)) {
+        stop(Stop::OutputClosed);
+        return;
+    }
+    if (m_hitsWanted > 0 && m_hits >= m_hitsWanted)
+        stop(Stop::Hits);
+}
+
+void LiveWatch::lost(const QString& what, qint64 characters)
+{
+    m_untrusted = true;
+    if (characters > 0)
+        m_lostCharacters += characters;
+    const QString count = characters > 0 ? QStringLiteral("%1 characters, ").arg(characters) : QString();
+    complain(QStringLiteral("%1 %2: input lost or garbled (%3%4)")
+                 .arg(QString::fromLatin1(seconds()), portName(), count, what));
+    if (m_options.json) {
+        QByteArray record = "{\"type\":\"loss\",\"t\":" + seconds() + ",\"what\":" + jsonString(what);
+        if (characters > 0)
+            record += ",\"characters\":" + jsonNumber(characters);
+        if (!emitLine(record + '}'))
+            stop(Stop::OutputClosed);
+    }
+}
+
+void LiveWatch::flushSave()
+{
+    if (m_saving && !m_save.flush()) {
+        complain(QStringLiteral("%1: cannot be written: %2").arg(m_options.save, m_save.errorString()));
+        m_saving = false;
+        stop(Stop::SaveFailed);
+    }
+}
+
+void LiveWatch::stop(Stop reason)
+{
+    if (m_stop != Stop::None)
+        return;
+    m_stop = reason;
+    m_loop.quit();
+}
+
+void LiveWatch::finish()
+{
+    m_flushTimer.stop();
+    if (m_port && m_port->PortOpen())
+        m_port->SetPortOpen(false);
+    if (m_saving && !m_save.finish()) {
+        complain(QStringLiteral("%1: cannot be written: %2").arg(m_options.save, m_save.errorString()));
+        m_stop = Stop::SaveFailed;
+    }
+    if (m_stop == Stop::DeviceGone)
+        complain(QStringLiteral("%1: the device went away: %2").arg(portName(), m_goneReason));
+    static const char* const kReasons[] = {"", "hits", "timeout", "duration", "signal",
+                                           "device gone", "output closed", "save failed"};
+    const QByteArray reason = kReasons[static_cast<int>(m_stop)];
+    if (m_options.json) {
+        emitLine("{\"type\":\"end\",\"t\":" + seconds() + ",\"reason\":" + jsonString(QString::fromLatin1(reason)) +
+                 ",\"hits\":" + jsonNumber(m_hits) + ",\"received\":" + jsonNumber(m_received) +
+                 ",\"lost\":" + jsonNumber(m_lostCharacters) + ",\"status\":" + jsonNumber(exitStatus()) + "}");
+    } else {
+        complain(QStringLiteral("%1: stopped (%2) after %3 s: %4 hits, %5 characters received, %6 lost")
+                     .arg(portName(), QString::fromLatin1(reason), QString::fromLatin1(seconds()))
+                     .arg(m_hits)
+                     .arg(m_received)
+                     .arg(m_lostCharacters));
+    }
+}
+
+int LiveWatch::exitStatus() const
+{
+    const int byHits = m_hits > 0 ? kHit : (m_untrusted ? kTrouble : kNoHit);
+    switch (m_stop) {
+    case Stop::Hits: return kHit;
+    case Stop::Timeout: return m_untrusted ? kTrouble : kNoHit;  // the hits asked for did not come
+    case Stop::DeviceGone:
+    case Stop::SaveFailed: return kTrouble;
+    default: return byHits;
+    }
+}
+
+bool LiveWatch::emitLine(const QByteArray& line)
+{
+    // A hit must show at once in a CI log or a pipe, not when the buffer fills or at exit.
+    const bool written = std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stdout) ==
+                             static_cast<std::size_t>(line.size()) &&
+                         std::fputc('\n', stdout) != EOF && std::fflush(stdout) == 0;
+    if (!written)
+        std::clearerr(stdout);
+    return written;
+}
+
+QByteArray LiveWatch::seconds() const
+{
+    return QByteArray::number(m_clock.isValid() ? m_clock.nsecsElapsed() / 1e9 : 0.0, 'f', 6);
+}
+
+QString LiveWatch::portName() const
+{
+    return m_device == m_options.port ? m_options.port : QStringLiteral("%1 (%2)").arg(m_options.port, m_device);
+}

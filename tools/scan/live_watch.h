@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/capture_file.h"
+#include "core/line_assembly.h"
+#include "core/search_slot.h"
+#include "tools/scan/options.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+class MSComm;
+
+// wirelark-scan --port: the window's serial component, line assembly and matcher on a live
+// port, without a window. Every hit is printed and flushed when it happens; everything
+// received can be saved while it arrives; lost input and line errors are told at once.
+class LiveWatch : public QObject {
+    Q_OBJECT
+public:
+    LiveWatch(const ScanOptions& options, const QList<NumberedEntry>& entries);
+    ~LiveWatch() override;
+
+    // Opens the port, watches until a stop, and returns the exit status.
+    int run();
+
+private:
+    enum class Stop { None, Hits, Timeout, Duration, Signal, DeviceGone, OutputClosed, SaveFailed };
+
+    bool openPort();
+    bool createSave();
+    void startTimers();
+    void watchSignals();
+    void onComm();
+    void received(QStringView text);
+    void hit(int slot);
+    void lost(const QString& what, qint64 characters);
+    void flushSave();
+    void stop(Stop reason);
+    void finish();
+    int exitStatus() const;
+
+    // Output: one line each, written and flushed at once; false once standard output is closed.
+    bool emitLine(const QByteArray& line);
+    QByteArray seconds() const;
+    QString portName() const;
+
+    const ScanOptions& m_options;
+    QList<NumberedEntry> m_entries;
+    searchslot::Slots m_slots;
+    LineCounter m_lines;
+    std::unique_ptr<MSComm> m_port;
+    QString m_device;
+    CaptureFile m_save;
+    bool m_saving = false;
+
+    QElapsedTimer m_clock;  // since the port was opened
+    QTimer m_flushTimer;
+    QTimer m_timeout;
+    QTimer m_duration;
+    QEventLoop m_loop;
+
+    int m_hitsWanted = 0;  // stop at this many hits; 0: no such stop
+    qint64 m_hits = 0;
+    qint64 m_received = 0;
+    qint64 m_lostCharacters = 0;
+    quint64 m_bufferLossSeen = 0;  // the component's count of characters lost, as last told
+    bool m_untrusted = false;     // input was lost or garbled: "no hit" cannot be trusted
+    Stop m_stop = Stop::None;
+    QString m_goneReason;
+};

@@ -1,0 +1,196 @@
+#include "tools/scan/options.h"
+
+#include "core/filter_file.h"
+
+#include <cstdio>
+
+const char* const kScanUsage =
+    "Usage: wirelark-scan [--filters FILE] (--select N[,N...] | -e ENTRY ...) [--where] LOG...\n"
+    "       wirelark-scan --port PORT [--filters FILE] (--select N[,N...] | -e ENTRY ...)\n"
+    "                     [-m NUM] [--timeout SECONDS] [--duration SECONDS] [--save FILE [--force]]\n"
+    "                     [--time] [--where] [--json] [--no-crlf]\n"
+    "Runs Wirelark's matcher over monitor logs saved by Wirelark, or over the live traffic of a\n"
+    "bus probe on a serial port, and prints one line per hit, as the result list shows it.\n"
+    "LOG - is standard input.\n"
+    "  --filters FILE      the search strings (default: Filter4.ini in the working directory)\n"
+    "  --select N,...      the entries to search for, 1 = the file's first line\n"
+    "  -e ENTRY            a search string as a line of Filter4.ini holds it: pattern;comment\n"
+    "                      (repeatable; \"?\" accepts any one character)\n"
+    "  --where             begin each line with LOG:LINE:COLUMN: or PORT:LINE:COLUMN:\n"
+    "                      (monitor line 0-based, column 1-based)\n"
+    "Watching a port:\n"
+    "  --port PORT         a COM number (3 or COM3, as Wirelark numbers ports) or a device path;\n"
+    "                      opened at 115200 baud, no parity, 8 data bits, 1 stop bit\n"
+    "  -m NUM              stop after NUM hits\n"
+    "  --timeout SECONDS   wait at most this long for the hits (-m, else 1); none: exit 1\n"
+    "  --duration SECONDS  watch this long, then stop\n"
+    "  --save FILE         save everything received as the monitor's Save writes it, while it\n"
+    "                      arrives (at least once a second); --force replaces an existing FILE\n"
+    "  --time              begin each line with the seconds since the port was opened\n"
+    "  --json              JSON Lines on standard output: open, hit, loss and end records\n"
+    "  --no-crlf           lay out lines as with \"CRLF nach STOP\" cleared\n"
+    "Lost input and line errors are reported on standard error as they happen.\n"
+    "Ctrl+C or SIGTERM stop cleanly.\n"
+    "Exit status: 0 a hit (or the hits asked for), 1 no hit, 2 an error, or no hit after input\n"
+    "was lost.\n";
+
+void complain(const QString& message)
+{
+    std::fprintf(stderr, "wirelark-scan: %s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+namespace {
+
+bool parseSelection(const QString& text, std::set<int>* selected)
+{
+    for (const QString& number : text.split(u',')) {
+        bool ok = false;
+        const int value = number.trimmed().toInt(&ok);
+        if (!ok || value < 1) {
+            complain(QStringLiteral("--select: \"%1\" is not an entry number (1, 2, ...)").arg(number));
+            return false;
+        }
+        selected->insert(value);
+    }
+    return true;
+}
+
+bool parsePositive(const QString& option, const QString& text, double* value)
+{
+    bool ok = false;
+    *value = text.toDouble(&ok);
+    if (!ok || !(*value > 0) || *value > 1e9) {
+        complain(QStringLiteral("%1: \"%2\" is not a positive number of seconds").arg(option, text));
+        return false;
+    }
+    return true;
+}
+
+bool parseCount(const QString& text, int* value)
+{
+    bool ok = false;
+    *value = text.toInt(&ok);
+    if (!ok || *value < 1) {
+        complain(QStringLiteral("-m: \"%1\" is not a positive number of hits").arg(text));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* help)
+{
+    static const QStringList takesValue = {"--filters", "--select", "-e", "--port", "--save",
+                                           "-m", "--timeout", "--duration"};
+    // Options that only watching a port takes.
+    static const QStringList liveOnly = {"-m", "--timeout", "--duration", "--save", "--force",
+                                         "--time", "--json", "--no-crlf"};
+    QString firstLiveOnly;
+    options->filters = filterfile::kFileName;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (liveOnly.contains(argument) && firstLiveOnly.isEmpty())
+            firstLiveOnly = argument;
+        if (takesValue.contains(argument) && i + 1 == arguments.size()) {
+            complain(argument + QStringLiteral(" needs a value"));
+            return false;
+        }
+        bool ok = true;
+        if (argument == "--help" || argument == "-h") {
+            *help = true;
+            return true;
+        } else if (argument == "--filters") {
+            options->filters = arguments[++i];
+        } else if (argument == "--select") {
+            ok = parseSelection(arguments[++i], &options->selected);
+        } else if (argument == "-e") {
+            options->expressions << arguments[++i];
+        } else if (argument == "--where") {
+            options->where = true;
+        } else if (argument == "--port") {
+            options->port = arguments[++i];
+            ok = !options->port.isEmpty();
+            if (!ok)
+                complain(QStringLiteral("--port names no port"));
+        } else if (argument == "--save") {
+            options->save = arguments[++i];
+        } else if (argument == "--force") {
+            options->force = true;
+        } else if (argument == "--time") {
+            options->time = true;
+        } else if (argument == "--json") {
+            options->json = true;
+        } else if (argument == "--no-crlf") {
+            options->crlf = false;
+        } else if (argument == "-m") {
+            ok = parseCount(arguments[++i], &options->maxHits);
+        } else if (argument == "--timeout") {
+            ok = parsePositive(argument, arguments[++i], &options->timeoutSeconds);
+        } else if (argument == "--duration") {
+            ok = parsePositive(argument, arguments[++i], &options->durationSeconds);
+        } else if (argument.startsWith(u'-') && argument != "-") {
+            complain(QStringLiteral("unknown option %1").arg(argument));
+            return false;
+        } else {
+            options->logs << argument;
+        }
+        if (!ok)
+            return false;
+    }
+    if (options->selected.empty() && options->expressions.isEmpty()) {
+        complain(QStringLiteral("no search string: give --select or -e"));
+        return false;
+    }
+    if (!options->selected.empty() && !options->expressions.isEmpty()) {
+        complain(QStringLiteral("give either --select or -e, not both"));
+        return false;
+    }
+    if (options->live()) {
+        if (!options->logs.isEmpty()) {
+            complain(QStringLiteral("--port watches a port: no log file as well"));
+            return false;
+        }
+        if (options->force && options->save.isEmpty()) {
+            complain(QStringLiteral("--force needs --save"));
+            return false;
+        }
+        return true;
+    }
+    if (!firstLiveOnly.isEmpty()) {
+        complain(firstLiveOnly + QStringLiteral(" needs --port"));
+        return false;
+    }
+    if (options->logs.isEmpty()) {
+        complain(QStringLiteral("no log file named (- is standard input)"));
+        return false;
+    }
+    return true;
+}
+
+bool scanEntries(const ScanOptions& options, QList<NumberedEntry>* entries)
+{
+    if (!options.expressions.isEmpty()) {
+        for (qsizetype i = 0; i < options.expressions.size(); ++i)
+            entries->append({static_cast<int>(i + 1), searchslot::split(options.expressions[i])});
+        return true;
+    }
+    const filterfile::ReadResult file = filterfile::read(options.filters);
+    if (file.missing || !file.error.isEmpty()) {
+        complain(QStringLiteral("%1: %2").arg(options.filters,
+                                             file.missing ? QStringLiteral("No such file") : file.error));
+        return false;
+    }
+    for (int number : options.selected) {
+        if (number > file.entries.size()) {
+            complain(QStringLiteral("entry %1 does not exist: %2 holds %3")
+                         .arg(number)
+                         .arg(options.filters)
+                         .arg(file.entries.size()));
+            return false;
+        }
+        entries->append({number, searchslot::split(file.entries[number - 1])});
+    }
+    return true;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/search_slot.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <set>
+
+// wirelark-scan's command line.
+struct ScanOptions {
+    QString filters;              // Filter4.ini or --filters FILE
+    std::set<int> selected;       // --select: entry numbers, in list order
+    QStringList expressions;      // -e: entries as Filter4.ini holds them, in the order given
+    bool where = false;
+    QStringList logs;             // the saved-log form
+
+    // The live form: --port and what only it takes.
+    QString port;
+    QString save;
+    bool force = false;
+    bool time = false;
+    bool json = false;
+    bool crlf = true;
+    int maxHits = 0;              // -m; 0: no limit
+    double timeoutSeconds = -1;   // --timeout; < 0: none
+    double durationSeconds = -1;  // --duration; < 0: none
+
+    bool live() const { return !port.isEmpty(); }
+};
+
+// One search string the tool watches for, with the number the user knows it by: its line
+// in Filter4.ini for --select, its place among the -e options for -e.
+struct NumberedEntry {
+    int number;
+    searchslot::Entry entry;
+};
+
+// The usage text of --help.
+extern const char* const kScanUsage;
+
+// False (after saying why on standard error) when the command line cannot be used.
+bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* help);
+
+// The entries to watch for, split as the window splits them; false (after saying why) when
+// one does not exist or the file cannot be read.
+bool scanEntries(const ScanOptions& options, QList<NumberedEntry>* entries);
+
+// A message on standard error: "wirelark-scan: MESSAGE".
+void complain(const QString& message);
