@@ -41,8 +41,10 @@ public:
         connect(device.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
             // A pulled adapter reports a resource error, a far end that closed a read error
             // that would come again with every notification: either way the device is gone.
-            if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError)
-                deviceGone();
+            if (error == QSerialPort::ResourceError)
+                deviceGone(QStringLiteral("the device was removed or is no longer available"));
+            else if (error == QSerialPort::ReadError)
+                deviceGone(QStringLiteral("reading failed: the far end closed or the adapter was pulled"));
         });
         m_device = std::move(device);
         const std::optional<LineErrorCounts> counts = m_lineErrors.read(m_device->handle());
@@ -72,12 +74,11 @@ private:
             QThread::msleep(kCollectMs);
     }
 
-    void deviceGone()
+    void deviceGone(const QString& reason)
     {
         if (!m_device)
             return;
-        const QString reason = m_device->errorString();
-        m_reader.hand(m_device->readAll(), lineEvents(), reason.isEmpty() ? QStringLiteral("gone") : reason);
+        m_reader.hand(m_device->readAll(), lineEvents(), reason);
         close();
     }
 

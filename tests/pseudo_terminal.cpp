@@ -17,8 +17,10 @@ PseudoTerminal::PseudoTerminal()
         m_farEnd = -1;
         return;
     }
-    // Only the component holds the device end, as with a real port.
+    // Only the component holds the device end, as with a real port; and only the test holds
+    // the far end, not a program it starts (which would keep the device from going away).
     ::close(deviceEnd);
+    ::fcntl(m_farEnd, F_SETFD, FD_CLOEXEC);
     m_path = QString::fromLocal8Bit(name);
 }
 

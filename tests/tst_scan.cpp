@@ -1,6 +1,13 @@
-// wirelark-scan: the window's matcher over saved monitor logs, run as the user runs it.
+// wirelark-scan: the window's matcher over saved monitor logs and live ports, run as the
+// user runs it.
 #include "scripted_dialogs.h"
 #include "tools/probe_traffic.h"
+#ifdef WIRELARK_LIVE_TESTS
+#include "pseudo_terminal.h"
+
+#include <csignal>
+#include <sys/stat.h>
+#endif
 
 #include <QApplication>
 #include <QDir>
@@ -32,9 +39,23 @@ private slots:
     void matcher();
     void errorsAndExitStatus_data();
     void errorsAndExitStatus();
+#ifdef WIRELARK_LIVE_TESTS
+    void liveHitsEqualWindowAndSavedLog();
+    void liveStopsAndExitStatus_data();
+    void liveStopsAndExitStatus();
+    void liveSaveIsOpenedAsTheWindowOpensFiles_data();
+    void liveSaveIsOpenedAsTheWindowOpensFiles();
+    void killedMidCaptureLeavesWhatWasPrinted();
+    void closedPipeEndsQuietly();
+#endif
 
 private:
     Run scan(const QStringList& arguments, const QByteArray& input = {});
+#ifdef WIRELARK_LIVE_TESTS
+    // Starts the tool on the terminal's device end and waits until it holds it open.
+    bool startLive(QProcess& process, const PseudoTerminal& terminal, const QStringList& arguments);
+    static Run finished(QProcess& process);
+#endif
 
     std::unique_ptr<QTemporaryDir> m_folder;
 };
@@ -182,10 +203,22 @@ void TstScan::errorsAndExitStatus_data()
     QTest::newRow("no log") << QStringList{"--select", "1"} << QByteArray() << "no log";
     QTest::newRow("search strings file missing") << QStringList{"--filters", "none.ini", "--select", "1", "hit.log"}
                                                  << QByteArray() << "none.ini";
+    QTest::newRow("--select and -e both") << QStringList{"--select", "1", "-e", "A;x", "hit.log"} << QByteArray()
+                                          << "not both";
+    QTest::newRow("a live option without --port") << QStringList{"-e", "A;x", "--save", "x.log", "hit.log"}
+                                                   << QByteArray() << "--save needs --port";
+    QTest::newRow("-m 0") << QStringList{"--port", "/dev/null", "-e", "A;x", "-m", "0"} << QByteArray() << "\"0\"";
+    QTest::newRow("--timeout not a number") << QStringList{"--port", "/dev/null", "-e", "A;x", "--timeout", "soon"}
+                                            << QByteArray() << "\"soon\"";
+    QTest::newRow("port that cannot be opened") << QStringList{"--port", "/dev/ttyNOTHING7", "-e", "A;x"}
+                                                << QByteArray() << "/dev/ttyNOTHING7";
+    QTest::newRow("COM number beyond the ports") << QStringList{"--port", "COM99", "-e", "A;x"} << QByteArray()
+                                                 << "COM99: no such port";
 }
 
 void TstScan::errorsAndExitStatus()
 {
+    qputenv("WIRELARK_PORTS", "/dev/ttyNOTHING1");
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, output);
     QFETCH(QString, message);
@@ -195,7 +228,247 @@ void TstScan::errorsAndExitStatus()
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.out, output);
     QVERIFY2(QString::fromLocal8Bit(run.err).contains(message), run.err.constData());
+    qunsetenv("WIRELARK_PORTS");
 }
+
+#ifdef WIRELARK_LIVE_TESTS
+bool TstScan::startLive(QProcess& process, const PseudoTerminal& terminal, const QStringList& arguments)
+{
+    process.start(QStringLiteral(WIRELARK_SCAN), QStringList{"--port", terminal.devicePath()} + arguments);
+    if (!process.waitForStarted(10000))
+        return false;
+    // Open once one of its descriptors is the device end.
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 10000 && process.state() == QProcess::Running) {
+        for (const QFileInfo& fd : QDir(fds).entryInfoList(QDir::System | QDir::NoDotAndDotDot)) {
+            if (fd.symLinkTarget() == terminal.devicePath())
+                return true;
+        }
+        QTest::qWait(5);
+    }
+    return false;
+}
+
+Run TstScan::finished(QProcess& process)
+{
+    Run run;
+    if (process.state() != QProcess::NotRunning && !process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+void TstScan::liveHitsEqualWindowAndSavedLog()
+{
+    QVERIFY(writeBytes(QStringLiteral("Filter4.ini"),
+                       "sA0np;EEPROM besch\xe4\x66tigt\r\ns90a00ar91a;LM75 lesen\r\nrA1a??a??a;EEPROM 2 Bytes\r\n"
+                       "?p;STOP\r\n"));
+    ScriptedDialogs dialogs;
+    TestWindow window(dialogs);
+    window.cmdReadFilter_Click();
+    for (int row : {0, 1, 2, 3})
+        window.list("lstAutoFilter")->SetSelected(row, true);
+    const QByteArray text = ProbeTraffic(5).generate(30000);
+    for (char byte : text)
+        window.AddChar(QString(QLatin1Char(byte)));
+    QStringList listed = window.entries("lstResult");
+    listed.removeLast();  // the empty line after the last hit
+
+    PseudoTerminal terminal;
+    QProcess live;
+    QVERIFY(startLive(live, terminal, {"--select", "4,1,2,3", "--save", "live.log", "-m",
+                                       QString::number(listed.size())}));
+    QVERIFY(terminal.write(text));
+    const Run run = finished(live);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromLocal8Bit(run.out).split(u'\n', Qt::SkipEmptyParts), listed);
+
+    // The saved capture is the window's monitor saved, up to where the watch stopped, and
+    // scans to the same hits with the same places.
+    dialogs.saveAnswers << m_folder->filePath(QStringLiteral("window.log"));
+    window.cmdSaveMon_Click();
+    const QByteArray saved = readBytes(QStringLiteral("live.log"));
+    const QByteArray whole = readBytes(QStringLiteral("window.log"));
+    QVERIFY(saved.size() > text.size() / 2);
+    QCOMPARE(whole.left(saved.size() - 2), saved.chopped(2));
+    const Run fromLog = scan({"--select", "1,2,3,4", "--where", "live.log"});
+    const Run fromWindowLog = scan({"--select", "1,2,3,4", "--where", "window.log"});
+    QCOMPARE(fromLog.out.split('\n').size(), qsizetype(listed.size() + 1));
+    QCOMPARE(QString::fromLocal8Bit(fromLog.out).remove(QStringLiteral("live.log:")),
+             QString::fromLocal8Bit(fromWindowLog.out).remove(QStringLiteral("window.log:")));
+}
+
+void TstScan::liveStopsAndExitStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("traffic");
+    QTest::addColumn<QString>("then");  // "wait", "int", "term", "unplug"
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QString>("message");  // what stderr must hold
+    const QStringList a = {"-e", "s??a;Ger\u00e4t ?"};
+    QTest::newRow("-m stops at the hits") << a + QStringList{"-m", "2"} << QByteArray("s90as91as92a") << "wait" << 0
+                                          << QByteArray("Ger\xc3\xa4t ?(s??a)\nGer\xc3\xa4t ?(s??a)\n") << "stopped (hits)";
+    QTest::newRow("--timeout, the hit came") << a + QStringList{"--timeout", "60"} << QByteArray("s90a") << "wait"
+                                             << 0 << QByteArray("Ger\xc3\xa4t ?(s??a)\n") << "stopped (hits)";
+    QTest::newRow("--timeout, no hit") << a + QStringList{"--timeout", "0.2"} << QByteArray("s90n") << "wait" << 1
+                                       << QByteArray() << "stopped (timeout)";
+    QTest::newRow("--timeout, fewer hits than -m") << a + QStringList{"--timeout", "0.2", "-m", "3"}
+                                                   << QByteArray("s90a") << "wait" << 1
+                                                   << QByteArray("Ger\xc3\xa4t ?(s??a)\n") << "stopped (timeout)";
+    QTest::newRow("--duration with a hit") << a + QStringList{"--duration", "0.3"} << QByteArray("s90a") << "wait"
+                                           << 0 << QByteArray("Ger\xc3\xa4t ?(s??a)\n") << "stopped (duration)";
+    QTest::newRow("--duration without a hit") << a + QStringList{"--duration", "0.3"} << QByteArray("p") << "wait"
+                                              << 1 << QByteArray() << "1 characters received";
+    QTest::newRow("SIGINT after a hit") << a << QByteArray("s90a") << "int" << 0 << QByteArray("Ger\xc3\xa4t ?(s??a)\n")
+                                        << "stopped (signal)";
+    QTest::newRow("SIGTERM without a hit") << a << QByteArray("s9") << "term" << 1 << QByteArray()
+                                           << "stopped (signal)";
+    QTest::newRow("device gone") << a << QByteArray("s90a") << "unplug" << 2 << QByteArray("Ger\xc3\xa4t ?(s??a)\n")
+                                 << "went away";
+    QTest::newRow("input lost, no hit: no answer to trust")
+        << QStringList{"-e", "Z;z", "--buffer-size", "16", "--duration", "0.5"} << QByteArray(4096, 'x') << "wait"
+        << 2 << QByteArray() << "receive buffer full";
+    QTest::newRow("--where and --no-crlf")
+        << QStringList{"-e", "p?;next", "--where", "--no-crlf", "-m", "1"} << QByteArray("aps") << "wait" << 0
+        << QByteArray("PORT:0:3: next(p?)\n") << "";
+    QTest::newRow("line and column follow the STOP's new line")
+        << QStringList{"-e", "p?;next", "--where", "-m", "1"} << QByteArray("aps") << "wait" << 0
+        << QByteArray("PORT:1:1: next(p?)\n") << "";
+    QTest::newRow("--json") << QStringList{"-e", "s?;St\u00e4rt \"1\"", "--json", "-m", "1"} << QByteArray("xs9")
+                            << "wait" << 0
+                            << QByteArray("{\"type\":\"hit\",\"t\":T,\"entry\":1,\"pattern\":\"s?\",\"comment\":"
+                                          "\"St\xc3\xa4rt \\\"1\\\"\",\"line\":0,\"column\":3}\n")
+                            << "";
+}
+
+void TstScan::liveStopsAndExitStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, traffic);
+    QFETCH(QString, then);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, output);
+    QFETCH(QString, message);
+    PseudoTerminal terminal;
+    QProcess live;
+    QVERIFY(startLive(live, terminal, arguments));
+    QVERIFY(terminal.write(traffic));
+    if (then != "wait") {
+        // Once what was written has been taken in: the hits show it, or the tool's clock.
+        if (!output.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(live.bytesAvailable() > 0 || live.waitForReadyRead(10), 10000);
+        if (then == "unplug")
+            terminal.closeFarEnd();
+        else
+            ::kill(static_cast<pid_t>(live.processId()), then == "int" ? SIGINT : SIGTERM);
+    }
+    Run run = finished(live);
+    run.out.replace(terminal.devicePath().toLocal8Bit(), "PORT");
+    if (arguments.contains(QStringLiteral("--json"))) {
+        // The records around the hit and the hit's time vary; the hit itself does not.
+        QByteArrayList records = run.out.split('\n');
+        QVERIFY(records.first().startsWith("{\"type\":\"open\",\"t\":0.0"));
+        QVERIFY(records[records.size() - 2].startsWith("{\"type\":\"end\""));
+        QVERIFY(records[records.size() - 2].contains("\"reason\":\"hits\",\"hits\":1,\"received\":3"));
+        static const QRegularExpression time(QStringLiteral("\"t\":[0-9.]+"));
+        run.out = QString::fromUtf8(records[1]).replace(time, QStringLiteral("\"t\":T")).toUtf8() + '\n';
+    }
+    QCOMPARE(run.out, output);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(QString::fromLocal8Bit(run.err).contains(message), run.err.constData());
+}
+
+void TstScan::liveSaveIsOpenedAsTheWindowOpensFiles_data()
+{
+    QTest::addColumn<QString>("target");  // what stands at the saved file's name
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a new file") << "none" << false << 0 << "";
+    QTest::newRow("an existing file is kept") << "file" << false << 2 << "exists";
+    QTest::newRow("--force replaces it") << "file" << true << 0 << "";
+    QTest::newRow("a named pipe") << "fifo" << true << 2 << "Pipe";
+    QTest::newRow("a folder") << "folder" << true << 2 << "Ordner";
+}
+
+void TstScan::liveSaveIsOpenedAsTheWindowOpensFiles()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, force);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const QString path = QStringLiteral("capture.log");
+    if (target == "file")
+        QVERIFY(writeBytes(path, "old capture\r\n"));
+    else if (target == "fifo")
+        QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+    else if (target == "folder")
+        QVERIFY(QDir().mkdir(path));
+    PseudoTerminal terminal;
+    QProcess live;
+    QStringList arguments = {"-e", "p;stop", "-m", "1", "--save", path};
+    if (force)
+        arguments << QStringLiteral("--force");
+    live.start(QStringLiteral(WIRELARK_SCAN), QStringList{"--port", terminal.devicePath()} + arguments);
+    if (exitCode == 0) {
+        QVERIFY(live.waitForStarted());
+        QTRY_VERIFY(QFileInfo(path).isFile() && (target != "file" || QFileInfo(path).size() == 0));
+        QVERIFY(terminal.write("s90a00p"));
+    }
+    const Run run = finished(live);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(QString::fromLocal8Bit(run.err).contains(message), run.err.constData());
+    if (target == "file" && exitCode != 0)
+        QCOMPARE(readBytes(path), QByteArray("old capture\r\n"));
+    if (exitCode == 0)
+        QCOMPARE(readBytes(path), QByteArray("s90a00p\r\n\r\n"));  // the STOP's line, then the open one
+}
+
+void TstScan::killedMidCaptureLeavesWhatWasPrinted()
+{
+    const QByteArray text = ProbeTraffic(3).generate(20000);
+    PseudoTerminal terminal;
+    QProcess live;
+    QVERIFY(startLive(live, terminal, {"-e", "sA0a00a;EEPROM 00", "-e", "rA1a??a;EEPROM lesen", "--save", "kill.log"}));
+    QVERIFY(terminal.write(text));
+    // Within a second of their arrival every character is in the file.
+    QTRY_VERIFY_WITH_TIMEOUT(readBytes(QStringLiteral("kill.log")).replace("\r\n", "") == text, 5000);
+    QTRY_VERIFY(live.bytesAvailable() > 0);
+    ::kill(static_cast<pid_t>(live.processId()), SIGKILL);
+    QVERIFY(live.waitForFinished());
+    const QByteArray printed = live.readAllStandardOutput();
+    const Run fromFile = scan({"-e", "sA0a00a;EEPROM 00", "-e", "rA1a??a;EEPROM lesen", "kill.log"});
+    QVERIFY(printed.count('\n') > 10);
+    QCOMPARE(fromFile.out, printed);
+}
+
+void TstScan::closedPipeEndsQuietly()
+{
+    PseudoTerminal terminal;
+    QProcess pipeline;
+    // The tool's status through bash's PIPESTATUS, as a CI script would see it.
+    pipeline.start(QStringLiteral("bash"),
+                   {"-c", QStringLiteral("\"$0\" --port \"$1\" -e 'p;stop' | head -n 1; echo \"tool ${PIPESTATUS[0]}\" >&2"),
+                    QStringLiteral(WIRELARK_SCAN), terminal.devicePath()});
+    QVERIFY(pipeline.waitForStarted());
+    // Hits keep coming until the tool has seen that head is gone.
+    QElapsedTimer writing;
+    writing.start();
+    while (pipeline.state() == QProcess::Running && writing.elapsed() < 20000) {
+        terminal.write("ppppp");
+        pipeline.waitForFinished(20);
+    }
+    const Run run = finished(pipeline);
+    QCOMPARE(run.out, QByteArray("stop(p)\n"));
+    QVERIFY2(run.err.contains("tool 0"), run.err.constData());
+    QVERIFY2(run.err.contains("stopped (output closed)"), run.err.constData());
+}
+#endif
 
 int main(int argc, char* argv[])
 {

@@ -8,7 +8,6 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
-#include <climits>
 #include <csignal>
 #include <cstdio>
 
@@ -61,10 +60,9 @@ QString lineEventName(int code)
     }
 }
 
-// Timers take milliseconds as an int: about 24 days at most.
 int milliseconds(double seconds)
 {
-    return static_cast<int>(std::min<double>(INT_MAX, seconds * 1000.0));
+    return static_cast<int>(seconds * 1000.0);
 }
 
 #ifdef WIRELARK_STOP_SIGNALS
@@ -136,13 +134,14 @@ bool LiveWatch::openPort()
         return false;
     }
     m_port = std::make_unique<MSComm>(std::move(ports), systemLineErrors());
+    if (m_options.bufferSize > 0)
+        m_port->SetInBufferSize(m_options.bufferSize);
     try {
         m_port->SetCommPort(number);
         m_port->SetSettings(kProbeLineSettings);
         m_port->SetPortOpen(true);
     } catch (const CommError& error) {
-        complain(QStringLiteral("%1 (%2): cannot open: %3").arg(m_options.port, m_device,
-                                                             QString::fromStdString(error.what())));
+        complain(QStringLiteral("%1: cannot open: %2").arg(portName(), QString::fromStdString(error.what())));
         return false;
     }
     // Everything that waits, in one event: the tool takes characters as they come.

@@ -29,6 +29,7 @@ const char* const kScanUsage =
     "  --time              begin each line with the seconds since the port was opened\n"
     "  --json              JSON Lines on standard output: open, hit, loss and end records\n"
     "  --no-crlf           lay out lines as with \"CRLF nach STOP\" cleared\n"
+    "  --buffer-size BYTES the receive buffer (default 1048576, about 90 s at the line rate)\n"
     "Lost input and line errors are reported on standard error as they happen.\n"
     "Ctrl+C or SIGTERM stop cleanly.\n"
     "Exit status: 0 a hit (or the hits asked for), 1 no hit, 2 an error, or no hit after input\n"
@@ -60,19 +61,20 @@ bool parsePositive(const QString& option, const QString& text, double* value)
 {
     bool ok = false;
     *value = text.toDouble(&ok);
-    if (!ok || !(*value > 0) || *value > 1e9) {
-        complain(QStringLiteral("%1: \"%2\" is not a positive number of seconds").arg(option, text));
+    // Timers count milliseconds in 32 bits: about 24 days at most.
+    if (!ok || !(*value > 0) || *value > 2e6) {
+        complain(QStringLiteral("%1: \"%2\" is not a number of seconds from 0 to 2000000").arg(option, text));
         return false;
     }
     return true;
 }
 
-bool parseCount(const QString& text, int* value)
+bool parseCount(const QString& option, const QString& text, int* value)
 {
     bool ok = false;
     *value = text.toInt(&ok);
     if (!ok || *value < 1) {
-        complain(QStringLiteral("-m: \"%1\" is not a positive number of hits").arg(text));
+        complain(QStringLiteral("%1: \"%2\" is not a positive whole number").arg(option, text));
         return false;
     }
     return true;
@@ -83,10 +85,10 @@ bool parseCount(const QString& text, int* value)
 bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* help)
 {
     static const QStringList takesValue = {"--filters", "--select", "-e", "--port", "--save",
-                                           "-m", "--timeout", "--duration"};
+                                           "-m", "--timeout", "--duration", "--buffer-size"};
     // Options that only watching a port takes.
     static const QStringList liveOnly = {"-m", "--timeout", "--duration", "--save", "--force",
-                                         "--time", "--json", "--no-crlf"};
+                                         "--time", "--json", "--no-crlf", "--buffer-size"};
     QString firstLiveOnly;
     options->filters = filterfile::kFileName;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -125,7 +127,9 @@ bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* 
         } else if (argument == "--no-crlf") {
             options->crlf = false;
         } else if (argument == "-m") {
-            ok = parseCount(arguments[++i], &options->maxHits);
+            ok = parseCount(argument, arguments[++i], &options->maxHits);
+        } else if (argument == "--buffer-size") {
+            ok = parseCount(argument, arguments[++i], &options->bufferSize);
         } else if (argument == "--timeout") {
             ok = parsePositive(argument, arguments[++i], &options->timeoutSeconds);
         } else if (argument == "--duration") {

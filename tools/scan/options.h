@@ -26,6 +26,7 @@ struct ScanOptions {
     int maxHits = 0;              // -m; 0: no limit
     double timeoutSeconds = -1;   // --timeout; < 0: none
     double durationSeconds = -1;  // --duration; < 0: none
+    int bufferSize = 0;           // --buffer-size; 0: the component's own (1 MiB)
 
     bool live() const { return !port.isEmpty(); }
 };
