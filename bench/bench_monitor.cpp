@@ -3,6 +3,7 @@
 // but correctness (exit code 1 when bytes were lost or hits miscounted).
 #include "app/dialogs.h"
 #include "app/main_window.h"
+#include "bench/live_scan.h"
 #include "serial/comm_port.h"
 #include "tools/probe_traffic.h"
 
@@ -470,7 +471,12 @@ int main(int argc, char* argv[])
                                       QStringLiteral("With --paced: CPU at the line rate with a screen reader that has read "
                                                      "every entry, at the start and after this many monitor lines."),
                                       QStringLiteral("lines"), QStringLiteral("0"));
-    options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden, scanChars, noCrlf, memoryChars, a11yFlat});
+    const QCommandLineOption scanLive(QStringLiteral("scan-live"),
+                                      QStringLiteral("Seconds that wirelark-scan --port watches a pseudo-terminal written at "
+                                                     "the line rate, with five entries and --save."),
+                                      QStringLiteral("s"), QStringLiteral("20"));
+    options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden, scanChars, noCrlf, memoryChars, a11yFlat,
+                        scanLive});
     options.process(app);
 
     QList<int> lineCounts;
@@ -480,7 +486,9 @@ int main(int argc, char* argv[])
     double pacedSeconds = options.value(paced).toDouble();
     qint64 scanned = options.value(scanChars).toLongLong();
     qint64 memoryFill = options.value(memoryChars).toLongLong();
+    double liveSeconds = options.value(scanLive).toDouble();
     if (options.isSet(smoke)) {
+        liveSeconds = 1;
         lineCounts = {0, 300};
         perSize = 5000;
         pacedSeconds = 0.3;
@@ -578,9 +586,25 @@ int main(int argc, char* argv[])
                     scan.hitsRight ? "ok" : "WRONG");
         hitsRight = hitsRight && scan.hitsRight;
     }
+    double liveCpu = 0, liveP99 = 0;
+    if (liveSeconds > 0) {
+        QTemporaryDir liveFolder;
+        const LiveScanFigures live =
+            measureLiveScan(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), kSearchStrings,
+                            options.value(seed).toUInt() + 2, liveSeconds, liveFolder.path());
+        std::printf("wirelark-scan --port at the line rate for %.0f s, five entries, --save: %.2f %% of one core, "
+                    "resident %.1f MB after 1 s and %.1f MB at the end, hit latency p99 %.1f ms (max %.1f ms) over "
+                    "%lld hits (%lld expected), saved file %s\n",
+                    liveSeconds, live.cpuPercent, live.residentStartMb, live.residentEndMb, live.latencyP99Ms,
+                    live.latencyMaxMs, static_cast<long long>(live.hits), static_cast<long long>(live.expectedHits),
+                    live.fileExact ? "exact" : "DIFFERS");
+        hitsRight = hitsRight && live.fileExact && live.hits == live.expectedHits;
+        liveCpu = live.cpuPercent;
+        liveP99 = live.latencyP99Ms;
+    }
     std::printf("x_linerate=%.1f flat=%.2f bytes_per_line=%.0f stall_ms=%.1f lost=%lld cpu_linerate=%.1f "
-                "bytes_per_char=%.2f\n",
+                "bytes_per_char=%.2f scan_live_cpu=%.2f scan_live_p99_ms=%.1f\n",
                 minRatio, rateAtEmpty > 0 ? rateAtLargest / rateAtEmpty : 0, bytesAtLargest, worstStall,
-                static_cast<long long>(lost), cpuLineRate, bytesPerChar);
+                static_cast<long long>(lost), cpuLineRate, bytesPerChar, liveCpu, liveP99);
     return lost == 0 && hitsRight ? 0 : 1;
 }

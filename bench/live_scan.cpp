@@ -1,0 +1,186 @@
+#include "bench/live_scan.h"
+
+#include "core/line_assembly.h"
+#include "core/search_slot.h"
+#include "tools/probe_traffic.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr double kLineRate = 11520.0;  // characters a second at 115200 baud, 8N1
+
+double ticksOf(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return fields.value(11).toDouble() + fields.value(12).toDouble();
+}
+
+double residentMb(pid_t pid)
+{
+    QFile statm(QStringLiteral("/proc/%1/statm").arg(pid));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readAll().split(' ').value(1).toDouble() * sysconf(_SC_PAGESIZE) / 1e6;
+}
+
+bool holdsOpen(pid_t pid, const QString& path)
+{
+    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/%1/fd").arg(pid)).entryInfoList(QDir::System | QDir::NoDotAndDotDot)) {
+        if (fd.symLinkTarget() == path)
+            return true;
+    }
+    return false;
+}
+
+// Where hits complete (character indexes) and the file the monitor's Save would write.
+void expect(const QByteArray& text, const QStringList& entries, std::vector<qsizetype>* hitAt, QByteArray* file)
+{
+    QList<searchslot::Entry> split;
+    for (const QString& entry : entries)
+        split << searchslot::split(entry);
+    searchslot::Slots matcher(split);
+    LineCounter lines(true);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = QLatin1Char(text[i]);
+        const QStringView one(&ch, 1);
+        *file += text[i];
+        lines.append(one);
+        matcher.feed(one, [&](int) { hitAt->push_back(i); });
+        for (int begun = lines.closeAfter(one); begun > 0; --begun)
+            *file += "\r\n";
+    }
+    *file += "\r\n";
+}
+
+}  // namespace
+
+LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& entries, std::uint32_t seed,
+                                double seconds, const QString& folder)
+{
+    LiveScanFigures figures;
+    const QByteArray text = ProbeTraffic(seed).generate(static_cast<qsizetype>(seconds * kLineRate));
+    std::vector<qsizetype> hitAt;
+    QByteArray expectedFile;
+    expect(text, entries, &hitAt, &expectedFile);
+    figures.expectedHits = static_cast<qint64>(hitAt.size());
+
+    int farEnd = -1, deviceEnd = -1;
+    char name[256] = {};
+    termios raw{};
+    cfmakeraw(&raw);
+    if (openpty(&farEnd, &deviceEnd, name, &raw, nullptr) != 0)
+        return figures;
+    ::close(deviceEnd);
+    ::fcntl(farEnd, F_SETFD, FD_CLOEXEC);
+    int output[2];
+    if (::pipe2(output, O_CLOEXEC) != 0)
+        return figures;
+    const QString savePath = folder + QStringLiteral("/live.log");
+    QList<QByteArray> arguments = {scanProgram.toLocal8Bit(), "--port", name, "--save", savePath.toLocal8Bit(), "--force"};
+    for (const QString& entry : entries)
+        arguments << "-e" << entry.toUtf8();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(output[1], STDOUT_FILENO);
+        std::vector<char*> argv;
+        for (QByteArray& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(output[1]);
+    ::fcntl(output[0], F_SETFL, O_NONBLOCK);
+    QElapsedTimer clock;
+    clock.start();
+    while (!holdsOpen(pid, QString::fromLocal8Bit(name)) && clock.elapsed() < 10000)
+        ::usleep(1000);
+
+    // Exactly the line rate, a delivery every millisecond; each character's write time kept.
+    std::vector<qint64> writtenAt(static_cast<std::size_t>(text.size()));
+    std::vector<double> latencies;
+    QByteArray pending;
+    const auto readHits = [&] {
+        char buffer[65536];
+        const ssize_t got = ::read(output[0], buffer, sizeof buffer);
+        if (got <= 0)
+            return;
+        const qint64 now = clock.nsecsElapsed();
+        pending.append(buffer, got);
+        for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
+            pending.remove(0, end + 1);
+            const std::size_t hit = static_cast<std::size_t>(figures.hits++);
+            if (hit < hitAt.size())
+                latencies.push_back((now - writtenAt[static_cast<std::size_t>(hitAt[hit])]) / 1e6);
+        }
+    };
+    const double ticksBefore = ticksOf(pid);
+    clock.restart();
+    qsizetype written = 0;
+    bool measuredStart = false;
+    while (written < text.size()) {
+        const qint64 now = clock.nsecsElapsed();
+        const qsizetype due = std::min<qsizetype>(text.size(), static_cast<qsizetype>(now / 1e9 * kLineRate));
+        if (due > written) {
+            const ssize_t put = ::write(farEnd, text.constData() + written, static_cast<size_t>(due - written));
+            for (ssize_t i = 0; i < put; ++i)
+                writtenAt[static_cast<std::size_t>(written + i)] = now;
+            written += std::max<ssize_t>(0, put);
+        }
+        if (!measuredStart && now > 1e9) {
+            figures.residentStartMb = residentMb(pid);
+            measuredStart = true;
+        }
+        pollfd readable{output[0], POLLIN, 0};
+        if (::poll(&readable, 1, 1) > 0)
+            readHits();
+    }
+    const double elapsed = clock.nsecsElapsed() / 1e9;
+    const double ticks = ticksOf(pid) - ticksBefore;
+    figures.cpuPercent = ticks / double(sysconf(_SC_CLK_TCK)) / elapsed * 100;
+    figures.residentEndMb = residentMb(pid);
+    // The last hits arrive within a collection; then the watch is stopped as a user stops it.
+    QElapsedTimer draining;
+    draining.start();
+    while (figures.hits < figures.expectedHits && draining.elapsed() < 5000) {
+        pollfd readable{output[0], POLLIN, 0};
+        if (::poll(&readable, 1, 50) > 0)
+            readHits();
+    }
+    // Everything written has been received once the file (flushed every second) holds it.
+    while (QFileInfo(savePath).size() < expectedFile.size() - 2 && draining.elapsed() < 8000)
+        ::usleep(10000);
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    readHits();
+    ::close(output[0]);
+    ::close(farEnd);
+
+    std::sort(latencies.begin(), latencies.end());
+    if (!latencies.empty()) {
+        figures.latencyP99Ms = latencies[static_cast<std::size_t>(0.99 * double(latencies.size() - 1))];
+        figures.latencyMaxMs = latencies.back();
+    }
+    QFile saved(savePath);
+    figures.fileExact = saved.open(QIODevice::ReadOnly) && saved.readAll() == expectedFile;
+    return figures;
+}

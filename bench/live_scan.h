@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+// wirelark-scan --port as a test rig runs it: on a pseudo-terminal written at exactly the
+// line rate, with the given entries and --save, the whole process measured from outside.
+struct LiveScanFigures {
+    double cpuPercent = 0;     // of one core, over the run
+    double residentStartMb = 0;
+    double residentEndMb = 0;
+    double latencyP99Ms = 0;   // from the write of a hit's last character to its line's arrival
+    double latencyMaxMs = 0;
+    qint64 hits = 0;
+    qint64 expectedHits = 0;
+    bool fileExact = false;    // the saved file is byte for byte the monitor's Save
+};
+
+LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& entries, std::uint32_t seed,
+                                double seconds, const QString& folder);
