@@ -44,7 +44,7 @@ for wanted in libqt6widgets6 libqt6serialport6 qt6-qpa-plugins fonts-liberation 
   grep -q "$wanted" <<<"$depends" || fail "wirelark's Depends lacks $wanted: $depends"
 done
 depends=$(dpkg-deb --field "$tools" Depends)
-for wanted in libqt6core6; do
+for wanted in libqt6core6 libqt6serialport6; do
   grep -q "$wanted" <<<"$depends" || fail "wirelark-scan's Depends lacks $wanted: $depends"
 done
 # Everything the tools' package can pull in, whatever this machine already has: no Qt Gui,
