@@ -100,6 +100,9 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::dup2(output[1], STDOUT_FILENO);
+        // Its summary would land in the middle of the figures.
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, STDERR_FILENO);
         std::vector<char*> argv;
         for (QByteArray& argument : arguments)
             argv.push_back(argument.data());
