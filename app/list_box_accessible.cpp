@@ -152,12 +152,20 @@ public:
 
 private:
     ListBox* list() const { return static_cast<ListBox*>(widget()); }
+    // Queued: the click's handler may open a modal box (the refusal of a sixth search
+    // string), and the assistive tool's call must be answered before it, not after.
     bool choose(int row, bool selected)
     {
         if (row < 0 || row >= list()->shownCount())
             return false;
-        list()->selectAsClick(row, selected);
-        return list()->Selected(row) == selected;
+        const QPointer<ListBox> target = list();
+        QMetaObject::invokeMethod(
+            target, [target, row, selected] {
+                if (target)
+                    target->selectAsClick(row, selected);
+            },
+            Qt::QueuedConnection);
+        return true;
     }
 };
 
