@@ -377,6 +377,9 @@ struct ScanFigures {
     double charsPerSecond = 0;
     double maxResidentMb = 0;
     bool hitsRight = false;
+    double decodedPerSecond = 0;  // --decode alone, over the same log
+    double decodeResidentMb = 0;
+    double decodedWithHitsPerSecond = 0;  // --decode with the same five entries
 };
 
 // wirelark-scan over a monitor log as the window saves it (a line ends after every STOP and
@@ -405,19 +408,26 @@ ScanFigures measureScan(std::uint32_t seed, qint64 characters, const QString& fo
         }
         log.write(lines + "\r\n");
     }
+    const auto run = [&](bool decode, bool search, double* charsPerSecond, double* residentMb) {
     QProcess scan;
     scan.setWorkingDirectory(folder);
+    if (decode)
+        scan.setStandardOutputFile(QProcess::nullDevice());
     QElapsedTimer clock;
     clock.start();
-    scan.start(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"),
-               {QStringLiteral("--select"), QStringLiteral("1,2,3,4,5"), logPath});
+    QStringList arguments = {logPath};
+    if (search)
+        arguments = QStringList{QStringLiteral("--select"), QStringLiteral("1,2,3,4,5")} + arguments;
+    if (decode)
+        arguments.prepend(QStringLiteral("--decode"));
+    scan.start(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), arguments);
     // The scanner's own peak (VmHWM), read while it runs: the children's rusage would count
     // the bench's memory that the fork copied.
     const QString status = QStringLiteral("/proc/%1/status").arg(scan.processId());
     qint64 peakKb = 0;
     while (!scan.waitForFinished(50)) {
         if (scan.state() == QProcess::NotRunning)
-            return figures;
+            return QByteArray();
         QFile file(status);
         if (file.open(QIODevice::ReadOnly)) {
             for (const QByteArray& line : file.readAll().split('\n')) {
@@ -426,10 +436,14 @@ ScanFigures measureScan(std::uint32_t seed, qint64 characters, const QString& fo
             }
         }
     }
-    const double elapsed = clock.nsecsElapsed() / 1e9;
-    figures.charsPerSecond = text.size() / elapsed;
-    figures.maxResidentMb = peakKb / 1024.0;
-    figures.hitsRight = scan.readAllStandardOutput().count('\n') == expectedHits(text);
+    *charsPerSecond = text.size() / (clock.nsecsElapsed() / 1e9);
+    *residentMb = peakKb / 1024.0;
+    return scan.readAllStandardOutput();
+    };
+    figures.hitsRight = run(false, true, &figures.charsPerSecond, &figures.maxResidentMb).count('\n') == expectedHits(text);
+    run(true, false, &figures.decodedPerSecond, &figures.decodeResidentMb);
+    double resident = 0;
+    run(true, true, &figures.decodedWithHitsPerSecond, &resident);
     QFile::remove(logPath);
     return figures;
 }
@@ -584,6 +598,9 @@ int main(int argc, char* argv[])
         std::printf("wirelark-scan over %lld characters: %.1f million a second, largest resident %.1f MB, hits %s\n",
                     static_cast<long long>(scanned), scan.charsPerSecond / 1e6, scan.maxResidentMb,
                     scan.hitsRight ? "ok" : "WRONG");
+        std::printf("wirelark-scan --decode over the same: %.1f million a second, largest resident %.1f MB; "
+                    "with the five entries as well: %.1f million a second\n",
+                    scan.decodedPerSecond / 1e6, scan.decodeResidentMb, scan.decodedWithHitsPerSecond / 1e6);
         hitsRight = hitsRight && scan.hitsRight;
     }
     double liveCpu = 0, liveP99 = 0;

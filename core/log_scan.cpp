@@ -43,6 +43,8 @@ void LogScanner::received(char byte, const HitSink& sink)
 {
     ++m_column;
     const QChar ch = codepage::toChar(static_cast<unsigned char>(byte));
+    if (m_characterHook)
+        m_characterHook(ch, m_line, m_column);
     const QStringView text(&ch, 1);
     m_slots.feed(text, [&](int slot) { sink({m_line, m_column, m_slots.hitText(slot)}); });
 }

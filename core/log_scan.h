@@ -21,12 +21,15 @@ public:
         const QString& text;  // comment, "(", pattern, ")"
     };
     using HitSink = std::function<void(const Hit&)>;
+    // Each received character with its place, before the matcher meets it (for a decoder).
+    using CharacterHook = std::function<void(QChar ch, qint64 line, qint64 column)>;
 
     // One slot per entry, in the order given (the window's slot order is list order).
     explicit LogScanner(const QList<searchslot::Entry>& entries);
 
     // Every slot at rest, at the start of line 0: for the next log.
     void restart();
+    void setCharacterHook(CharacterHook hook) { m_characterHook = std::move(hook); }
     // The next bytes of the log; hits reach the sink in order, several on one character in
     // slot order.
     void feed(QByteArrayView bytes, const HitSink& sink);
@@ -37,6 +40,7 @@ private:
     void received(char byte, const HitSink& sink);
 
     searchslot::Slots m_slots;
+    CharacterHook m_characterHook;
     qint64 m_line = 0;
     qint64 m_column = 0;
     bool m_carriageReturn = false;  // a CR waits: a line end if LF follows

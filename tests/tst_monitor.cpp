@@ -62,6 +62,9 @@ private:
     std::unique_ptr<PseudoTerminal> m_probe;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<TestWindow> m_window;
+    // The scripted driver counters: read by the port's reader thread until the window is
+    // gone, so they live as long as the test object.
+    LineErrorCounts m_counts;
     ListBox* m_monitor = nullptr;
 };
 
@@ -244,7 +247,8 @@ void TstMonitor::lostInputShowsBoxAndAddsNothing_data()
 void TstMonitor::lostInputShowsBoxAndAddsNothing()
 {
     QFETCH(bool, overrun);
-    LineErrorCounts counts;
+    LineErrorCounts& counts = m_counts;
+    counts = {};
     openMonitor(&counts);
     QStringList monitorDuringBox;
     m_dialogs->whileMessageOpen = [&] { monitorDuringBox = m_window->entries("lstMonitor"); };
@@ -260,7 +264,8 @@ void TstMonitor::lostInputShowsBoxAndAddsNothing()
 
 void TstMonitor::otherEventsPassTheEmptyText()
 {
-    LineErrorCounts counts;
+    LineErrorCounts& counts = m_counts;
+    counts = {};
     openMonitor(&counts);
     select({"?z;leer"});
     counts.frame += 1;
@@ -273,7 +278,8 @@ void TstMonitor::otherEventsPassTheEmptyText()
 
 void TstMonitor::charactersWaitingDuringBoxFollowInOrder()
 {
-    LineErrorCounts counts;
+    LineErrorCounts& counts = m_counts;
+    counts = {};
     openMonitor(&counts);
     auto* port = m_window->findChild<MSComm*>(QStringLiteral("MSComm1"));
     int boxes = 0;

@@ -89,6 +89,9 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<TestWindow> m_window;
+    // The scripted driver counters: read by the port's reader thread until the window is
+    // gone, so they live as long as the test object.
+    LineErrorCounts m_counts;
 };
 
 void TstRobustness::init()
@@ -190,7 +193,8 @@ void TstRobustness::burstLargerThanBufferDuringBox()
 {
     PseudoTerminal probe;
     QVERIFY(probe.isValid());
-    LineErrorCounts counts;
+    LineErrorCounts& counts = m_counts;
+    counts = {};
     auto port = std::make_unique<MSComm>(PortMap({probe.devicePath()}),
                                          std::make_unique<ScriptedLineErrors>(&counts));
     port->SetInBufferSize(64);

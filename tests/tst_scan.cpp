@@ -39,7 +39,10 @@ private slots:
     void matcher();
     void errorsAndExitStatus_data();
     void errorsAndExitStatus();
+    void decode_data();
+    void decode();
 #ifdef WIRELARK_LIVE_TESTS
+    void liveDecodingEqualsSavedLog();
     void liveHitsEqualWindowAndSavedLog();
     void liveStopsAndExitStatus_data();
     void liveStopsAndExitStatus();
@@ -231,6 +234,52 @@ void TstScan::errorsAndExitStatus()
     qunsetenv("WIRELARK_PORTS");
 }
 
+void TstScan::decode_data()
+{
+    QTest::addColumn<QByteArray>("log");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("output");
+    const QStringList plain;
+    QTest::newRow("LM75: write the pointer, read two bytes, the last NACKed")
+        << QByteArray("s90a00ar91a19a80np\r\n") << plain << QByteArray("S 48 W A 00 A Sr 48 R A 19 A 80 N P\n");
+    QTest::newRow("EEPROM write of several bytes") << QByteArray("sA0a10a11a22a33ap\r\n") << plain
+                                                   << QByteArray("S 50 W A 10 A 11 A 22 A 33 A P\n");
+    QTest::newRow("address nobody ACKs") << QByteArray("sA0np\r\n") << plain << QByteArray("S 50 W N P\n");
+    QTest::newRow("START and STOP alone") << QByteArray("sp\r\n") << plain << QByteArray("S P\n");
+    QTest::newRow("seven segments, no data") << QByteArray("s90ar90ar90ar90ar90ar90ar91np") << plain
+                                             << QByteArray("S 48 W A Sr 48 W A Sr 48 W A Sr 48 W A Sr 48 W A Sr 48 W A "
+                                                           "Sr 48 R N P\n");
+    QTest::newRow("repeated START, open at the end")
+        << QByteArray("s90a00ar91a19") << plain << QByteArray("S 48 W A 00 A Sr 48 R A 19 (open)\n");
+    QTest::newRow("across monitor lines, where it began")
+        << QByteArray("xp\r\ns90a00\r\nar91a19a80np\r\n") << QStringList{"--where"}
+        << QByteArray("-:0:1: ! character outside the probe's text: xp\n-:1:1: S 48 W A 00 A Sr 48 R A 19 A 80 N P\n");
+    QTest::newRow("byte without ACK or NACK") << QByteArray("s90psA0np") << plain
+                                              << QByteArray("! byte without ACK or NACK: s90p\nS 50 W N P\n");
+    QTest::newRow("odd number of hex digits") << QByteArray("s9ap") << plain
+                                              << QByteArray("! odd number of hex digits: s9ap\n");
+    QTest::newRow("data before any START, picked up at the next")
+        << QByteArray("00a11asA0np") << plain << QByteArray("! data before any START: 00a11a\nS 50 W N P\n");
+    QTest::newRow("START before the STOP of the one before")
+        << QByteArray("s90a00as91a19np") << plain
+        << QByteArray("! START before the STOP of the transaction before: s90a00a\nS 48 R A 19 N P\n");
+    QTest::newRow("STOP without START") << QByteArray("psA0np") << plain
+                                        << QByteArray("! STOP without START: p\nS 50 W N P\n");
+    QTest::newRow("hits follow their transaction")
+        << QByteArray("sA0npsA0np") << QStringList{"-e", "0n;busy"}
+        << QByteArray("S 50 W N P\nbusy(0n)\nS 50 W N P\nbusy(0n)\n");
+}
+
+void TstScan::decode()
+{
+    QFETCH(QByteArray, log);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, output);
+    const Run run = scan(QStringList{"--decode"} + arguments + QStringList{"-"}, log);
+    QCOMPARE(run.out, output);
+    QCOMPARE(run.exitCode, 0);
+}
+
 #ifdef WIRELARK_LIVE_TESTS
 bool TstScan::startLive(QProcess& process, const PseudoTerminal& terminal, const QStringList& arguments)
 {
@@ -260,6 +309,25 @@ Run TstScan::finished(QProcess& process)
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+void TstScan::liveDecodingEqualsSavedLog()
+{
+    QByteArray text = ProbeTraffic(9).generate(20000);
+    text.insert(5000, "s9");  // a broken transaction in the middle
+    PseudoTerminal terminal;
+    QProcess live;
+    QVERIFY(startLive(live, terminal, {"--decode", "--where", "-e", "sA0np;busy", "--save", "decode.log"}));
+    QVERIFY(terminal.write(text + "s90a"));  // and one still going at the stop
+    QTRY_VERIFY_WITH_TIMEOUT(readBytes(QStringLiteral("decode.log")).replace("\r\n", "") == text + "s90a", 5000);
+    ::kill(static_cast<pid_t>(live.processId()), SIGTERM);
+    Run run = finished(live);
+    QCOMPARE(run.exitCode, 0);
+    const Run fromLog = scan({"--decode", "--where", "-e", "sA0np;busy", "decode.log"});
+    run.out.replace(terminal.devicePath().toLocal8Bit(), "decode.log");
+    QVERIFY(run.out.contains("! START before the STOP"));
+    QVERIFY(run.out.endsWith("S 48 W A (open)\n"));
+    QCOMPARE(run.out, fromLog.out);
 }
 
 void TstScan::liveHitsEqualWindowAndSavedLog()

@@ -229,6 +229,11 @@ void LiveWatch::onComm()
         received(QStringView(text).sliced(i, 1));
 }
 
+i2c::Origin LiveWatch::here() const
+{
+    return {m_lines.line(), m_lines.column(), m_clock.nsecsElapsed() / 1e9};
+}
+
 void LiveWatch::received(QStringView text)
 {
     // Everything received is saved, also what comes after a stop in the same delivery.
@@ -236,8 +241,17 @@ void LiveWatch::received(QStringView text)
         m_save.appendCharacter(ch);
     m_received += text.size();
     m_lines.append(text);
+    const auto decoded = [this](const i2c::Transaction& done) { transaction(done); };
+    if (m_options.decode && m_stop == Stop::None) {
+        if (text.isEmpty())
+            m_decoder.lineEvent(here(), decoded);
+        else
+            m_decoder.feed(text.front(), here(), decoded);
+    }
     if (m_stop == Stop::None)
         m_slots.feed(text, [this](int slot) { hit(slot); });
+    if (m_options.decode && m_stop == Stop::None)
+        m_decoder.settle(decoded);
     for (int begun = m_lines.closeAfter(text); begun > 0; --begun)
         m_save.endLine();
     if (m_saving && m_save.pending() >= CaptureFile::kFlushBytes)
@@ -265,12 +279,63 @@ void LiveWatch::hit(int slot)
                     jsonNumber(m_lines.column()) + ": ";
         line += m_slots.hitText(slot).toLocal8Bit();
     }
-    if (!emitLine(line)) {
+    if (m_options.decode)
+        m_pendingHits << line;
+    else if (!emitLine(line)) {
         stop(Stop::OutputClosed);
         return;
     }
     if (m_hitsWanted > 0 && m_hits >= m_hitsWanted)
         stop(Stop::Hits);
+}
+
+void LiveWatch::transaction(const i2c::Transaction& transaction)
+{
+    const i2c::Origin& origin = transaction.origin;
+    QByteArray line;
+    if (m_options.json) {
+        line = "{\"type\":\"transaction\",\"t\":" + QByteArray::number(origin.seconds, 'f', 6) +
+               ",\"line\":" + jsonNumber(origin.line) + ",\"column\":" + jsonNumber(origin.column);
+        if (!transaction.malformed.isEmpty()) {
+            line += ",\"malformed\":" + jsonString(transaction.malformed) + ",\"raw\":" + jsonString(transaction.raw);
+        } else {
+            QByteArrayList segments;
+            for (const i2c::Segment& segment : transaction.segments) {
+                QByteArray record = QByteArray("{\"start\":") + (segment.repeated ? "\"Sr\"" : "\"S\"");
+                if (segment.addressByte >= 0) {
+                    record += ",\"address\":" + jsonNumber(segment.addressByte >> 1) + ",\"rw\":" +
+                              ((segment.addressByte & 1) ? "\"R\"" : "\"W\"");
+                    if (segment.addressAnswered)
+                        record += QByteArray(",\"ack\":") + (segment.addressAcked ? "true" : "false");
+                }
+                QByteArrayList data, nacked;
+                for (std::size_t i = 0; i < segment.byteCount; ++i) {
+                    const std::size_t byte = segment.firstByte + i;
+                    data << jsonNumber(transaction.data[byte]);
+                    if (transaction.answered(byte) && !transaction.acked(byte))
+                        nacked << jsonNumber(static_cast<qint64>(i));
+                }
+                record += ",\"data\":[" + data.join(',') + "],\"nacked\":[" + nacked.join(',') + "]}";
+                segments << record;
+            }
+            line += ",\"segments\":[" + segments.join(',') + "],\"stop\":" + (transaction.stopped ? "true" : "false");
+            if (transaction.open)
+                line += ",\"open\":true";
+        }
+        line += '}';
+    } else {
+        if (m_options.time)
+            line += QByteArray::number(origin.seconds, 'f', 6) + ' ';
+        if (m_options.where)
+            line += m_options.port.toLocal8Bit() + ':' + jsonNumber(origin.line) + ':' + jsonNumber(origin.column) + ": ";
+        i2c::appendCompactText(transaction, line);
+    }
+    bool written = emitLine(line);
+    for (const QByteArray& hit : m_pendingHits)
+        written = written && emitLine(hit);
+    m_pendingHits.clear();
+    if (!written)
+        stop(Stop::OutputClosed);
 }
 
 void LiveWatch::lost(const QString& what, qint64 characters)
@@ -310,6 +375,13 @@ void LiveWatch::stop(Stop reason)
 void LiveWatch::finish()
 {
     m_flushTimer.stop();
+    // A transaction still going is shown as open, with the hits that wait for it.
+    if (m_options.decode && m_stop != Stop::OutputClosed) {
+        m_decoder.finish([this](const i2c::Transaction& done) { transaction(done); });
+        for (const QByteArray& hit : m_pendingHits)
+            emitLine(hit);
+        m_pendingHits.clear();
+    }
     if (m_port && m_port->PortOpen())
         m_port->SetPortOpen(false);
     if (m_saving && !m_save.finish()) {
@@ -336,6 +408,11 @@ void LiveWatch::finish()
 
 int LiveWatch::exitStatus() const
 {
+    if (!m_options.searching()) {
+        // Decoding alone: 0 when the input could be read whole.
+        const bool failed = m_stop == Stop::DeviceGone || m_stop == Stop::SaveFailed || m_untrusted;
+        return failed ? kTrouble : kHit;
+    }
     const int byHits = m_hits > 0 ? kHit : (m_untrusted ? kTrouble : kNoHit);
     switch (m_stop) {
     case Stop::Hits: return kHit;

@@ -3,6 +3,7 @@
 #include "core/capture_file.h"
 #include "core/line_assembly.h"
 #include "core/search_slot.h"
+#include "core/transaction_decoder.h"
 #include "tools/scan/options.h"
 
 #include <QElapsedTimer>
@@ -36,6 +37,8 @@ private:
     void onComm();
     void received(QStringView text);
     void hit(int slot);
+    void transaction(const i2c::Transaction& transaction);
+    i2c::Origin here() const;
     void lost(const QString& what, qint64 characters);
     void flushSave();
     void stop(Stop reason);
@@ -55,6 +58,8 @@ private:
     QString m_device;
     CaptureFile m_save;
     bool m_saving = false;
+    i2c::Decoder m_decoder;
+    QByteArrayList m_pendingHits;  // decoding: hit lines wait for their transaction's line
 
     QElapsedTimer m_clock;  // since the port was opened
     QTimer m_flushTimer;

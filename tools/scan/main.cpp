@@ -2,6 +2,7 @@
 // a bus probe on a serial port, without a window.
 // Exit status as grep's: 0 a hit, 1 none, 2 an error.
 #include "core/log_scan.h"
+#include "core/transaction_decoder.h"
 #include "tools/scan/live_watch.h"
 #include "tools/scan/options.h"
 
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -20,9 +22,43 @@ constexpr int kTrouble = 2;
 // Logs are read in pieces of this size: memory stays the same however long the log.
 constexpr qint64 kPieceSize = 1 << 20;
 
-// Scans one log; false (after saying why) when it cannot be read.
-bool scanLog(const QString& name, bool where, LogScanner& scanner, bool* anyHit)
+// Output collected and written in blocks: a decoded capture is millions of lines.
+class Output {
+public:
+    ~Output() { flush(); }
+    // The line's beginning: LOG:LINE:COLUMN: with --where.
+    QByteArray& begin(const QByteArray& prefix, bool where, qint64 line, qint64 column)
+    {
+        if (where) {
+            char place[48];
+            const int length = std::snprintf(place, sizeof place, ":%lld:%lld: ", line, column);
+            m_buffer += prefix;
+            m_buffer.append(place, length);
+        }
+        return m_buffer;
+    }
+    void end()
+    {
+        m_buffer += '\n';
+        if (m_buffer.size() >= kBlock)
+            flush();
+    }
+    void flush()
+    {
+        std::fwrite(m_buffer.constData(), 1, static_cast<std::size_t>(m_buffer.size()), stdout);
+        m_buffer.truncate(0);
+    }
+
+private:
+    static constexpr qsizetype kBlock = 64 * 1024;
+    QByteArray m_buffer;
+};
+
+// Scans one log; false (after saying why) when it cannot be read. Decoding, every
+// transaction is a line, and the hits that completed in it follow it.
+bool scanLog(const QString& name, bool where, bool decode, LogScanner& scanner, bool* anyHit)
 {
+    Output out;
     QFile log;
     const bool opened = name == "-" ? log.open(stdin, QIODevice::ReadOnly)
                                     : (log.setFileName(name), log.open(QIODevice::ReadOnly));
@@ -31,13 +67,36 @@ bool scanLog(const QString& name, bool where, LogScanner& scanner, bool* anyHit)
         return false;
     }
     const QByteArray prefix = name.toLocal8Bit();
+    struct PendingHit {
+        qint64 line;
+        qint64 column;
+        QString text;
+    };
+    std::vector<PendingHit> pending;
     const LogScanner::HitSink print = [&](const LogScanner::Hit& hit) {
         *anyHit = true;
-        if (where)
-            std::printf("%s:%lld:%lld: ", prefix.constData(), hit.line, hit.column);
-        std::fputs(hit.text.toLocal8Bit().constData(), stdout);
-        std::fputc('\n', stdout);
+        if (decode) {
+            pending.push_back({hit.line, hit.column, hit.text});
+            return;
+        }
+        out.begin(prefix, where, hit.line, hit.column) += hit.text.toLocal8Bit();
+        out.end();
     };
+    i2c::Decoder decoder;
+    const auto printTransaction = [&](const i2c::Transaction& transaction) {
+        i2c::appendCompactText(transaction, out.begin(prefix, where, transaction.origin.line, transaction.origin.column));
+        out.end();
+        for (const PendingHit& hit : pending) {
+            out.begin(prefix, where, hit.line, hit.column) += hit.text.toLocal8Bit();
+            out.end();
+        }
+        pending.clear();
+    };
+    scanner.setCharacterHook(decode ? LogScanner::CharacterHook([&](QChar ch, qint64 line, qint64 column) {
+                                 decoder.settle(printTransaction);
+                                 decoder.feed(ch, {line, column, 0}, printTransaction);
+                             })
+                                    : LogScanner::CharacterHook());
     scanner.restart();
     QByteArray piece(kPieceSize, Qt::Uninitialized);
     for (;;) {
@@ -51,6 +110,11 @@ bool scanLog(const QString& name, bool where, LogScanner& scanner, bool* anyHit)
         scanner.feed(QByteArrayView(piece.constData(), got), print);
     }
     scanner.finish(print);
+    decoder.finish(printTransaction);
+    for (const PendingHit& hit : pending) {
+        out.begin(prefix, where, hit.line, hit.column) += hit.text.toLocal8Bit();
+        out.end();
+    }
     return true;
 }
 
@@ -86,9 +150,11 @@ int main(int argc, char* argv[])
     bool anyHit = false;
     bool trouble = false;
     for (const QString& log : options.logs)
-        trouble |= !scanLog(log, options.where, scanner, &anyHit);
+        trouble |= !scanLog(log, options.where, options.decode, scanner, &anyHit);
     std::fflush(stdout);
     if (trouble)
         return kTrouble;
+    if (!options.searching())
+        return kHit;  // decoding alone: the input could be read
     return anyHit ? kHit : kNoHit;
 }

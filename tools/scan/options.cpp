@@ -5,10 +5,10 @@
 #include <cstdio>
 
 const char* const kScanUsage =
-    "Usage: wirelark-scan [--filters FILE] (--select N[,N...] | -e ENTRY ...) [--where] LOG...\n"
+    "Usage: wirelark-scan [--filters FILE] (--select N[,N...] | -e ENTRY ...) [--where] [--decode] LOG...\n"
     "       wirelark-scan --port PORT [--filters FILE] (--select N[,N...] | -e ENTRY ...)\n"
     "                     [-m NUM] [--timeout SECONDS] [--duration SECONDS] [--save FILE [--force]]\n"
-    "                     [--time] [--where] [--json] [--no-crlf]\n"
+    "                     [--time] [--where] [--json] [--no-crlf] [--decode]\n"
     "Runs Wirelark's matcher over monitor logs saved by Wirelark, or over the live traffic of a\n"
     "bus probe on a serial port, and prints one line per hit, as the result list shows it.\n"
     "LOG - is standard input.\n"
@@ -18,6 +18,13 @@ const char* const kScanUsage =
     "                      (repeatable; \"?\" accepts any one character)\n"
     "  --where             begin each line with LOG:LINE:COLUMN: or PORT:LINE:COLUMN:\n"
     "                      (monitor line 0-based, column 1-based)\n"
+    "  --decode            print every transaction, START to STOP, as one line, for example\n"
+    "                        S 48 W A 00 A Sr 48 R A 19 A 80 N P\n"
+    "                      S START, Sr repeated START, 7-bit address in hex, W write, R read,\n"
+    "                      A ACK, N NACK, data bytes in hex, P STOP, (open) still going;\n"
+    "                      text that breaks the probe's grammar: ! WHY: RAW CHARACTERS.\n"
+    "                      Each hit's line follows its transaction's; search strings optional\n"
+    "                      (then exit 0 when the input could be read, 2 on an error)\n"
     "Watching a port:\n"
     "  --port PORT         a COM number (3 or COM3, as Wirelark numbers ports) or a device path;\n"
     "                      opened at 115200 baud, no parity, 8 data bits, 1 stop bit\n"
@@ -111,6 +118,8 @@ bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* 
             options->expressions << arguments[++i];
         } else if (argument == "--where") {
             options->where = true;
+        } else if (argument == "--decode") {
+            options->decode = true;
         } else if (argument == "--port") {
             options->port = arguments[++i];
             ok = !options->port.isEmpty();
@@ -143,8 +152,12 @@ bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* 
         if (!ok)
             return false;
     }
-    if (options->selected.empty() && options->expressions.isEmpty()) {
-        complain(QStringLiteral("no search string: give --select or -e"));
+    if (!options->searching() && !options->decode) {
+        complain(QStringLiteral("no search string: give --select or -e (or --decode)"));
+        return false;
+    }
+    if (!options->searching() && (options->maxHits > 0 || options->timeoutSeconds > 0)) {
+        complain(QStringLiteral("-m and --timeout count hits: give --select or -e"));
         return false;
     }
     if (!options->selected.empty() && !options->expressions.isEmpty()) {
@@ -175,6 +188,8 @@ bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* 
 
 bool scanEntries(const ScanOptions& options, QList<NumberedEntry>* entries)
 {
+    if (!options.searching())
+        return true;
     if (!options.expressions.isEmpty()) {
         for (qsizetype i = 0; i < options.expressions.size(); ++i)
             entries->append({static_cast<int>(i + 1), searchslot::split(options.expressions[i])});

@@ -14,6 +14,7 @@ struct ScanOptions {
     std::set<int> selected;       // --select: entry numbers, in list order
     QStringList expressions;      // -e: entries as Filter4.ini holds them, in the order given
     bool where = false;
+    bool decode = false;          // every transaction as one line
     QStringList logs;             // the saved-log form
 
     // The live form: --port and what only it takes.
@@ -29,6 +30,7 @@ struct ScanOptions {
     int bufferSize = 0;           // --buffer-size; 0: the component's own (1 MiB)
 
     bool live() const { return !port.isEmpty(); }
+    bool searching() const { return !selected.empty() || !expressions.isEmpty(); }
 };
 
 // One search string the tool watches for, with the number the user knows it by: its line

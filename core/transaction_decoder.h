@@ -1,0 +1,236 @@
+#pragma once
+
+#include <QByteArray>
+#include <QChar>
+#include <QString>
+
+#include <vector>
+
+// The bus probe's text read as I2C transactions: "s" START, "r" repeated START, two
+// upper-case hex digits per byte followed by "a" (ACK) or "n" (NACK), "p" STOP. Fed one
+// received character at a time, like the matcher; it never changes what the matcher sees.
+namespace i2c {
+
+// Where a transaction began: the monitor line and column of its first character, and the
+// seconds since the port was opened (0 for a saved log).
+struct Origin {
+    qint64 line = 0;
+    qint64 column = 0;
+    double seconds = 0;
+};
+
+struct Segment {
+    bool repeated = false;         // begun by a repeated START
+    int addressByte = -1;          // the byte after the START; -1 before it came
+    bool addressAnswered = false;  // its ACK or NACK came
+    bool addressAcked = false;
+    std::size_t firstByte = 0;     // its data bytes in Transaction::data
+    std::size_t byteCount = 0;
+};
+
+// Kept flat, and its storage reused from one transaction to the next: a capture of a
+// hundred million characters holds some five million transactions.
+struct Transaction {
+    Origin origin;
+    std::vector<Segment> segments;
+    std::vector<quint8> data;      // every segment's data bytes, in order
+    std::vector<char> answers;     // per data byte that was answered: 'a' ACK or 'n' NACK
+    bool stopped = false;          // ended with a STOP
+    bool open = false;             // still going when the input ended
+    QString malformed;             // why it breaks the probe's grammar; empty when sound
+    QString raw;                   // its characters, as received
+
+    bool acked(std::size_t byte) const { return byte < answers.size() && answers[byte] == 'a'; }
+    bool answered(std::size_t byte) const { return byte < answers.size(); }
+    void reset(const Origin& at);
+};
+
+// One transaction on one line, the abbreviations of common I2C protocol decoders:
+//   S 48 W A 00 A Sr 48 R A 19 A 80 N P
+// S START, Sr repeated START, the 7-bit address in hex with W (write) or R (read), A ACK,
+// N NACK, each data byte in hex with its A or N, P STOP; "(open)" instead of P for one that
+// was still going when the input ended. A malformed one: "! WHY: RAW".
+QString compactText(const Transaction& transaction);
+// The same, appended to bytes (the local 8-bit encoding for a malformed one's characters).
+void appendCompactText(const Transaction& transaction, QByteArray& out);
+
+class Decoder {
+public:
+    // A character. Transactions that ended before it (a START that broke into one) go to
+    // the sink at once; one that this character completes is held for settle().
+    template <typename Sink>
+    void feed(QChar ch, const Origin& origin, Sink&& sink)
+    {
+        if (m_held) {
+            sink(m_current);
+            m_held = false;
+            m_state = State::Idle;
+        }
+        step(ch, origin, [&](Transaction& done) { sink(done); });
+    }
+    // A line event of the port (a framing error, a break): the transaction it falls into
+    // is malformed.
+    template <typename Sink>
+    void lineEvent(const Origin& origin, Sink&& sink)
+    {
+        settle(sink);
+        if (m_state == State::Idle)
+            begin(origin);
+        m_pending = QChar();
+        fail(QStringLiteral("line event of the port"));
+    }
+    // After the character's hits: the transaction it completed, if any.
+    template <typename Sink>
+    void settle(Sink&& sink)
+    {
+        if (!m_held)
+            return;
+        sink(m_current);
+        m_held = false;
+        m_state = State::Idle;
+    }
+    // The end of the input: a transaction still going is shown as open.
+    template <typename Sink>
+    void finish(Sink&& sink)
+    {
+        settle(sink);
+        if (m_state == State::Idle)
+            return;
+        m_current.open = m_current.malformed.isEmpty();
+        sink(m_current);
+        m_state = State::Idle;
+    }
+
+private:
+    enum class State {
+        Idle,         // between transactions
+        Address,      // after a START: the address byte, or a STOP
+        AddressHex,   // one hex digit of the address came
+        AddressAck,   // the address byte came: its ACK or NACK
+        Data,         // after an ACK or NACK: a data byte, a repeated START or a STOP
+        DataHex,      // one hex digit of a data byte came
+        DataAck,      // a data byte came: its ACK or NACK
+        Malformed,    // the grammar broke: characters until the next START or STOP
+    };
+
+    template <typename Sink>
+    void step(QChar ch, const Origin& origin, Sink&& sink);
+    void begin(const Origin& origin);
+    void fail(const QString& why);
+    QString soundText() const;
+
+    State m_state = State::Idle;
+    Transaction m_current;
+    int m_high = 0;        // the first hex digit of a byte
+    QChar m_pending;       // the character being taken in, for a failure's raw text
+    bool m_held = false;   // m_current was completed by the last character
+};
+
+template <typename Sink>
+void Decoder::step(QChar ch, const Origin& origin, Sink&& sink)
+{
+    const char16_t c = ch.unicode();
+    const int hex = (c >= u'0' && c <= u'9') ? c - u'0' : (c >= u'A' && c <= u'F') ? c - u'A' + 10 : -1;
+    if (c == u's') {
+        // A START ends whatever came before it: sound only if that was finished.
+        if (m_state != State::Idle) {
+            m_pending = QChar();  // the START belongs to the next one
+            if (m_state != State::Malformed)
+                fail(QStringLiteral("START before the STOP of the transaction before"));
+            sink(m_current);
+        }
+        begin(origin);
+        m_current.segments.emplace_back();
+        m_current.segments.back().firstByte = m_current.data.size();
+        m_state = State::Address;
+        return;
+    }
+    if (m_state == State::Idle)
+        begin(origin);
+    // A sound transaction's characters are its decoded parts; only a malformed one keeps
+    // them as they came (fail() writes out what came before).
+    if (m_state == State::Malformed)
+        m_current.raw += ch;
+    else
+        m_pending = ch;
+    const bool known = hex >= 0 || c == u'r' || c == u'p' || c == u'a' || c == u'n';
+    if (!known && m_state != State::Malformed) {
+        fail(QStringLiteral("character outside the probe's text"));
+        return;
+    }
+    switch (m_state) {
+    case State::Malformed:
+        if (c == u'p')
+            m_held = true;
+        return;
+    case State::Address:
+        if (c == u'p') {
+            m_current.stopped = true;
+            m_held = true;
+        } else if (hex >= 0) {
+            m_high = hex;
+            m_state = State::AddressHex;
+        } else {
+            fail(QStringLiteral("no address after the START"));
+        }
+        return;
+    case State::AddressHex:
+    case State::DataHex:
+        if (hex < 0) {
+            fail(QStringLiteral("odd number of hex digits"));
+            return;
+        }
+        if (m_state == State::AddressHex) {
+            m_current.segments.back().addressByte = m_high * 16 + hex;
+            m_state = State::AddressAck;
+        } else {
+            m_current.data.push_back(static_cast<quint8>(m_high * 16 + hex));
+            ++m_current.segments.back().byteCount;
+            m_state = State::DataAck;
+        }
+        return;
+    case State::AddressAck:
+    case State::DataAck:
+        if (c != u'a' && c != u'n') {
+            fail(QStringLiteral("byte without ACK or NACK"));
+            return;
+        }
+        if (m_state == State::AddressAck) {
+            m_current.segments.back().addressAnswered = true;
+            m_current.segments.back().addressAcked = c == u'a';
+        }
+        else
+            m_current.answers.push_back(static_cast<char>(c));
+        m_state = State::Data;
+        return;
+    case State::Data:
+        if (c == u'p') {
+            m_current.stopped = true;
+            m_held = true;
+        } else if (c == u'r') {
+            Segment repeated;
+            repeated.repeated = true;
+            repeated.firstByte = m_current.data.size();
+            m_current.segments.push_back(repeated);
+            m_state = State::Address;
+        } else if (hex >= 0) {
+            m_high = hex;
+            m_state = State::DataHex;
+        } else {
+            fail(QStringLiteral("ACK or NACK without a byte"));
+        }
+        return;
+    case State::Idle:
+        if (c == u'p')
+            fail(QStringLiteral("STOP without START"));
+        else if (c == u'r')
+            fail(QStringLiteral("repeated START without START"));
+        else
+            fail(QStringLiteral("data before any START"));
+        if (c == u'p')
+            m_held = true;
+        return;
+    }
+}
+
+}  // namespace i2c
