@@ -4,6 +4,7 @@
 #include "app/dialogs.h"
 #include "app/main_window.h"
 #include "bench/live_scan.h"
+#include "bench/process_figures.h"
 #include "serial/comm_port.h"
 #include "tools/probe_traffic.h"
 
@@ -96,17 +97,6 @@ pid_t xServerPid()
             return pid;
     }
     return 0;
-}
-
-double processCpuSeconds(pid_t pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
-        return 0;
-    // Fields 14 and 15, after the command's closing parenthesis: user and system ticks.
-    const QByteArray text = stat.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
 }
 
 int expectedHits(const QByteArray& text)
@@ -311,13 +301,13 @@ Figures Bench::measure(qint64 characters, double pacedSeconds, Cpu* cpu)
             loop.quit();
     });
     const double cpuBefore = processCpuSeconds();
-    const double xBefore = processCpuSeconds(m_xServer);
+    const double xBefore = cpuSecondsOf(m_xServer);
     tick.start();
     done.start();
     loop.exec();
     const double elapsed = clock.nsecsElapsed() / 1e9;
     const double cpuUsed = processCpuSeconds() - cpuBefore;
-    const double xUsed = processCpuSeconds(m_xServer) - xBefore;
+    const double xUsed = cpuSecondsOf(m_xServer) - xBefore;
     tick.stop();
     done.stop();
     if (writer > 0)

@@ -1,4 +1,5 @@
 #include "bench/live_scan.h"
+#include "bench/process_figures.h"
 
 #include "core/line_assembly.h"
 #include "core/search_slot.h"
@@ -22,24 +23,6 @@
 namespace {
 
 constexpr double kLineRate = 11520.0;  // characters a second at 115200 baud, 8N1
-
-double ticksOf(pid_t pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray text = stat.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    return fields.value(11).toDouble() + fields.value(12).toDouble();
-}
-
-double residentMb(pid_t pid)
-{
-    QFile statm(QStringLiteral("/proc/%1/statm").arg(pid));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    return statm.readAll().split(' ').value(1).toDouble() * sysconf(_SC_PAGESIZE) / 1e6;
-}
 
 bool holdsOpen(pid_t pid, const QString& path)
 {
@@ -135,7 +118,7 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
                 latencies.push_back((now - writtenAt[static_cast<std::size_t>(hitAt[hit])]) / 1e6);
         }
     };
-    const double ticksBefore = ticksOf(pid);
+    const double cpuBefore = cpuSecondsOf(pid);
     clock.restart();
     qsizetype written = 0;
     bool measuredStart = false;
@@ -149,7 +132,7 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
             written += std::max<ssize_t>(0, put);
         }
         if (!measuredStart && now > 1e9) {
-            figures.residentStartMb = residentMb(pid);
+            figures.residentStartMb = residentMbOf(pid);
             measuredStart = true;
         }
         pollfd readable{output[0], POLLIN, 0};
@@ -157,9 +140,8 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
             readHits();
     }
     const double elapsed = clock.nsecsElapsed() / 1e9;
-    const double ticks = ticksOf(pid) - ticksBefore;
-    figures.cpuPercent = ticks / double(sysconf(_SC_CLK_TCK)) / elapsed * 100;
-    figures.residentEndMb = residentMb(pid);
+    figures.cpuPercent = (cpuSecondsOf(pid) - cpuBefore) / elapsed * 100;
+    figures.residentEndMb = residentMbOf(pid);
     // The last hits arrive within a collection; then the watch is stopped as a user stops it.
     QElapsedTimer draining;
     draining.start();

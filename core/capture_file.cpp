@@ -5,13 +5,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// Stands for a character that has no byte; received characters always have one.
-constexpr char kSubstitute = 0x1A;
-
-}  // namespace
-
 bool CaptureFile::create(const QString& path, bool overwrite)
 {
     m_file.setFileName(path);
@@ -22,12 +15,10 @@ bool CaptureFile::create(const QString& path, bool overwrite)
     return plainfile::openForWriting(m_file, &m_error);
 }
 
-void CaptureFile::appendCharacter(QChar ch)
+void CaptureFile::append(QStringView text)
 {
-    char byte = kSubstitute;
-    codepage::toByte(ch, &byte);
-    m_pending += byte;
-    ++m_offset;
+    codepage::appendBytes(text, &m_pending);
+    m_offset += text.size();
 }
 
 void CaptureFile::endLine()

@@ -17,7 +17,7 @@ public:
     qint64 offset() const { return m_offset; }
     // Bytes collected since the last flush.
     qsizetype pending() const { return m_pending.size(); }
-    void appendCharacter(QChar ch);
+    void append(QStringView text);
     void endLine();
     // Hands everything collected to the system. False on failure (errorString says why).
     bool flush();

@@ -46,6 +46,19 @@ bool toByte(QChar ch, char* byte)
     return false;
 }
 
+void appendBytes(QStringView text, QByteArray* bytes)
+{
+    constexpr char kSubstitute = 0x1A;
+    const qsizetype start = bytes->size();
+    bytes->resize(start + text.size());
+    char* out = bytes->data() + start;
+    for (QChar ch : text) {
+        if (!toByte(ch, out))
+            *out = kSubstitute;
+        ++out;
+    }
+}
+
 bool toBytes(const QString& text, QByteArray* bytes, QChar* unmapped)
 {
     bytes->resize(text.size());

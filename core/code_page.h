@@ -20,4 +20,8 @@ bool toByte(QChar ch, char* byte);
 // the text cannot be stored one byte per character.
 bool toBytes(const QString& text, QByteArray* bytes, QChar* unmapped = nullptr);
 
+// Appends the bytes of text the program received or stored, where every character has one;
+// a character without one (never received) stands as SUB, 0x1A.
+void appendBytes(QStringView text, QByteArray* bytes);
+
 }  // namespace codepage

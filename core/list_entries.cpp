@@ -6,18 +6,10 @@
 
 namespace {
 
-// Stands for a character that has no byte; callers only store text of the code page.
-constexpr char kSubstitute = 0x1A;
-
 QByteArray toLine(const QString& text)
 {
     QByteArray bytes;
-    if (!codepage::toBytes(text, &bytes)) {
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (!codepage::toByte(text[i], bytes.data() + i))
-                bytes[i] = kSubstitute;
-        }
-    }
+    codepage::appendBytes(text, &bytes);
     return bytes;
 }
 

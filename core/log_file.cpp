@@ -18,9 +18,7 @@ bool LogFile::create(const QString& path)
 
 bool LogFile::writeLine(const QString& line)
 {
-    QByteArray bytes;
-    codepage::toBytes(line, &bytes);
-    m_pending += bytes;
+    codepage::appendBytes(line, &m_pending);
     m_pending += "\r\n";
     return m_pending.size() < kBlockSize || writePending();
 }

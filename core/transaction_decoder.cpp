@@ -82,6 +82,15 @@ void Decoder::begin(const Origin& origin)
     m_current.reset(origin);
 }
 
+void Decoder::beginSegment(bool repeated)
+{
+    Segment segment;
+    segment.repeated = repeated;
+    segment.firstByte = m_current.data.size();
+    m_current.segments.push_back(segment);
+    m_state = State::Address;
+}
+
 void Decoder::fail(const QString& why)
 {
     if (m_state == State::Malformed)

@@ -116,6 +116,8 @@ private:
     template <typename Sink>
     void step(QChar ch, const Origin& origin, Sink&& sink);
     void begin(const Origin& origin);
+    // A START or repeated START: a segment whose address comes next.
+    void beginSegment(bool repeated);
     void fail(const QString& why);
     QString soundText() const;
 
@@ -140,9 +142,7 @@ void Decoder::step(QChar ch, const Origin& origin, Sink&& sink)
             sink(m_current);
         }
         begin(origin);
-        m_current.segments.emplace_back();
-        m_current.segments.back().firstByte = m_current.data.size();
-        m_state = State::Address;
+        beginSegment(false);
         return;
     }
     if (m_state == State::Idle)
@@ -208,11 +208,7 @@ void Decoder::step(QChar ch, const Origin& origin, Sink&& sink)
             m_current.stopped = true;
             m_held = true;
         } else if (c == u'r') {
-            Segment repeated;
-            repeated.repeated = true;
-            repeated.firstByte = m_current.data.size();
-            m_current.segments.push_back(repeated);
-            m_state = State::Address;
+            beginSegment(true);
         } else if (hex >= 0) {
             m_high = hex;
             m_state = State::DataHex;

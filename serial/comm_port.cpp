@@ -135,9 +135,10 @@ void MSComm::takeArrivals()
     }
     m_pendingEvents.insert(m_pendingEvents.end(), arrivals.lineEvents.begin(), arrivals.lineEvents.end());
     m_lossPending = m_lossPending || arrivals.lost;
-    if (arrivals.deviceGone && !m_deviceLost)
+    if (!arrivals.goneReason.isEmpty() && !m_deviceLost) {
         m_lostReason = arrivals.goneReason;
-    m_deviceLost = m_deviceLost || arrivals.deviceGone;
+        m_deviceLost = true;
+    }
 }
 
 void MSComm::scheduleDispatch(int delayMs)

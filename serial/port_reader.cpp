@@ -173,11 +173,9 @@ void PortReader::hand(const QByteArray& bytes, std::deque<int> lineEvents, const
             m_inbox.lost = true;
         }
         m_inbox.lineEvents.insert(m_inbox.lineEvents.end(), lineEvents.begin(), lineEvents.end());
-        const bool deviceGone = !goneReason.isEmpty();
-        if (deviceGone && !m_inbox.deviceGone)
+        if (m_inbox.goneReason.isEmpty())
             m_inbox.goneReason = goneReason;
-        m_inbox.deviceGone = m_inbox.deviceGone || deviceGone;
-        if (bytes.isEmpty() && lineEvents.empty() && !deviceGone)
+        if (bytes.isEmpty() && lineEvents.empty() && goneReason.isEmpty())
             return;
     }
     if (!m_told.exchange(true))

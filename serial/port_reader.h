@@ -20,8 +20,7 @@ struct Arrivals {
     QByteArray bytes;
     std::deque<int> lineEvents;  // CommEvent codes of line errors the driver counted
     bool lost = false;           // characters were lost for want of room
-    bool deviceGone = false;     // the device went away; nothing follows
-    QString goneReason;          // the system's word for it
+    QString goneReason;          // set when the device went away (nothing follows): why
 };
 
 // Reads a serial device in a thread of its own, so that arrivals are collected whatever the

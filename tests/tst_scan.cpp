@@ -54,10 +54,10 @@ private slots:
 
 private:
     Run scan(const QStringList& arguments, const QByteArray& input = {});
+    static Run finished(QProcess& process);
 #ifdef WIRELARK_LIVE_TESTS
     // Starts the tool on the terminal's device end and waits until it holds it open.
     bool startLive(QProcess& process, const PseudoTerminal& terminal, const QStringList& arguments);
-    static Run finished(QProcess& process);
 #endif
 
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -81,8 +81,13 @@ Run TstScan::scan(const QStringList& arguments, const QByteArray& input)
     process.start(QStringLiteral(WIRELARK_SCAN), arguments);
     process.write(input);
     process.closeWriteChannel();
+    return finished(process);
+}
+
+Run TstScan::finished(QProcess& process)
+{
     Run run;
-    if (!process.waitForFinished(60000))
+    if (process.state() != QProcess::NotRunning && !process.waitForFinished(60000))
         return run;
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = process.readAllStandardOutput();
@@ -298,17 +303,6 @@ bool TstScan::startLive(QProcess& process, const PseudoTerminal& terminal, const
         QTest::qWait(5);
     }
     return false;
-}
-
-Run TstScan::finished(QProcess& process)
-{
-    Run run;
-    if (process.state() != QProcess::NotRunning && !process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
 }
 
 void TstScan::liveDecodingEqualsSavedLog()

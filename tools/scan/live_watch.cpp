@@ -237,8 +237,7 @@ i2c::Origin LiveWatch::here() const
 void LiveWatch::received(QStringView text)
 {
     // Everything received is saved, also what comes after a stop in the same delivery.
-    for (const QChar ch : text)
-        m_save.appendCharacter(ch);
+    m_save.append(text);
     m_received += text.size();
     m_lines.append(text);
     const auto decoded = [this](const i2c::Transaction& done) { transaction(done); };
