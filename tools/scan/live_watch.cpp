@@ -97,6 +97,8 @@ LiveWatch::~LiveWatch() = default;
 
 int LiveWatch::run()
 {
+    // Before the port opens: a rig may stop the watch as soon as the port is taken.
+    watchSignals();
     if (!openPort())
         return kTrouble;
     if (!createSave()) {
@@ -111,7 +113,6 @@ int LiveWatch::run()
                  jsonString(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)) + "}");
     }
     startTimers();
-    watchSignals();
     if (m_stop == Stop::None)
         m_loop.exec();
     finish();
