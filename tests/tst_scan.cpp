@@ -379,10 +379,10 @@ void TstScan::liveStopsAndExitStatus_data()
                                              << 0 << QByteArray("Ger\xc3\xa4t ?(s??a)\n") << "stopped (hits)";
     QTest::newRow("--timeout, no hit") << a + QStringList{"--timeout", "0.2"} << QByteArray("s90n") << "wait" << 1
                                        << QByteArray() << "stopped (timeout)";
-    QTest::newRow("--timeout, fewer hits than -m") << a + QStringList{"--timeout", "0.2", "-m", "3"}
+    QTest::newRow("--timeout, fewer hits than -m") << a + QStringList{"--timeout", "1", "-m", "3"}
                                                    << QByteArray("s90a") << "wait" << 1
                                                    << QByteArray("Ger\xc3\xa4t ?(s??a)\n") << "stopped (timeout)";
-    QTest::newRow("--duration with a hit") << a + QStringList{"--duration", "0.3"} << QByteArray("s90a") << "wait"
+    QTest::newRow("--duration with a hit") << a + QStringList{"--duration", "1"} << QByteArray("s90a") << "wait"
                                            << 0 << QByteArray("Ger\xc3\xa4t ?(s??a)\n") << "stopped (duration)";
     QTest::newRow("--duration without a hit") << a + QStringList{"--duration", "0.3"} << QByteArray("p") << "wait"
                                               << 1 << QByteArray() << "1 characters received";
@@ -393,7 +393,7 @@ void TstScan::liveStopsAndExitStatus_data()
     QTest::newRow("device gone") << a << QByteArray("s90a") << "unplug" << 2 << QByteArray("Ger\xc3\xa4t ?(s??a)\n")
                                  << "went away";
     QTest::newRow("input lost, no hit: no answer to trust")
-        << QStringList{"-e", "Z;z", "--buffer-size", "16", "--duration", "0.5"} << QByteArray(4096, 'x') << "wait"
+        << QStringList{"-e", "Z;z", "--buffer-size", "16", "--duration", "1"} << QByteArray(4096, 'x') << "wait"
         << 2 << QByteArray() << "receive buffer full";
     QTest::newRow("--where and --no-crlf")
         << QStringList{"-e", "p?;next", "--where", "--no-crlf", "-m", "1"} << QByteArray("aps") << "wait" << 0
