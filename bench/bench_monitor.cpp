@@ -6,6 +6,7 @@
 #include "bench/live_scan.h"
 #include "bench/process_figures.h"
 #include "serial/comm_port.h"
+#include "tools/probe_terminal.h"
 #include "tools/probe_traffic.h"
 
 #include <QAbstractEventDispatcher>
@@ -22,13 +23,10 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <malloc.h>
 #include <poll.h>
-#include <pty.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -180,13 +178,9 @@ public:
 
 bool Bench::start()
 {
-    int deviceEnd = -1;
-    char name[256] = {};
-    termios raw{};
-    cfmakeraw(&raw);
-    if (openpty(&m_farEnd, &deviceEnd, name, &raw, nullptr) != 0)
+    const QString device = openProbeTerminal(m_farEnd);
+    if (device.isEmpty())
         return false;
-    ::close(deviceEnd);
     QDir::setCurrent(m_folder.path());
     QFile filters(QStringLiteral("Filter4.ini"));
     if (!filters.open(QIODevice::WriteOnly))
@@ -195,7 +189,7 @@ bool Bench::start()
         filters.write(entry.toLatin1() + "\r\n");
     filters.close();
 
-    auto port = std::make_unique<MSComm>(PortMap({QString::fromLocal8Bit(name)}), systemLineErrors());
+    auto port = std::make_unique<MSComm>(PortMap({device}), systemLineErrors());
     m_window = std::make_unique<frmWirelark>(m_dialogs, std::move(port));
     if (!m_window->Load())
         return false;

@@ -3,6 +3,7 @@
 
 #include "core/line_assembly.h"
 #include "core/search_slot.h"
+#include "tools/probe_terminal.h"
 #include "tools/probe_traffic.h"
 
 #include <QDir>
@@ -14,9 +15,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
-#include <pty.h>
 #include <sys/wait.h>
-#include <termios.h>
 #include <unistd.h>
 #include <vector>
 
@@ -65,19 +64,15 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
     expect(text, entries, &hitAt, &expectedFile);
     figures.expectedHits = static_cast<qint64>(hitAt.size());
 
-    int farEnd = -1, deviceEnd = -1;
-    char name[256] = {};
-    termios raw{};
-    cfmakeraw(&raw);
-    if (openpty(&farEnd, &deviceEnd, name, &raw, nullptr) != 0)
+    int farEnd = -1;
+    const QString device = openProbeTerminal(farEnd);
+    if (device.isEmpty())
         return figures;
-    ::close(deviceEnd);
-    ::fcntl(farEnd, F_SETFD, FD_CLOEXEC);
     int output[2];
     if (::pipe2(output, O_CLOEXEC) != 0)
         return figures;
     const QString savePath = folder + QStringLiteral("/live.log");
-    QList<QByteArray> arguments = {scanProgram.toLocal8Bit(), "--port", name, "--save", savePath.toLocal8Bit(), "--force"};
+    QList<QByteArray> arguments = {scanProgram.toLocal8Bit(), "--port", device.toLocal8Bit(), "--save", savePath.toLocal8Bit(), "--force"};
     for (const QString& entry : entries)
         arguments << "-e" << entry.toUtf8();
     const pid_t pid = ::fork();
@@ -97,7 +92,7 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
     ::fcntl(output[0], F_SETFL, O_NONBLOCK);
     QElapsedTimer clock;
     clock.start();
-    while (!holdsOpen(pid, QString::fromLocal8Bit(name)) && clock.elapsed() < 10000)
+    while (!holdsOpen(pid, device) && clock.elapsed() < 10000)
         ::usleep(1000);
 
     // Exactly the line rate, a delivery every millisecond; each character's write time kept.

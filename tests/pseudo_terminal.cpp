@@ -1,27 +1,14 @@
 #include "pseudo_terminal.h"
 
+#include "tools/probe_terminal.h"
+
 #include <cerrno>
-#include <fcntl.h>
 #include <poll.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 PseudoTerminal::PseudoTerminal()
 {
-    int deviceEnd = -1;
-    char name[256] = {};
-    termios raw{};
-    cfmakeraw(&raw);
-    if (openpty(&m_farEnd, &deviceEnd, name, &raw, nullptr) != 0) {
-        m_farEnd = -1;
-        return;
-    }
-    // Only the component holds the device end, as with a real port; and only the test holds
-    // the far end, not a program it starts (which would keep the device from going away).
-    ::close(deviceEnd);
-    ::fcntl(m_farEnd, F_SETFD, FD_CLOEXEC);
-    m_path = QString::fromLocal8Bit(name);
+    m_path = openProbeTerminal(m_farEnd);
 }
 
 PseudoTerminal::~PseudoTerminal()

@@ -1,4 +1,5 @@
 // wirelark-probe-sim: a simulated I2C bus probe on a pseudo-terminal.
+#include "tools/probe_terminal.h"
 #include "tools/probe_traffic.h"
 
 #include <QByteArray>
@@ -12,10 +13,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <poll.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -81,23 +79,18 @@ int main(int argc, char* argv[])
     const qint64 stopAfterCharacters = options.isSet(count) ? options.value(count).toLongLong() : -1;
 
     int farEnd = -1;
-    int deviceEnd = -1;
-    char name[256] = {};
-    termios raw{};
-    cfmakeraw(&raw);
-    cfsetspeed(&raw, B115200);
-    if (openpty(&farEnd, &deviceEnd, name, &raw, nullptr) != 0) {
+    const QString device = openProbeTerminal(farEnd);
+    if (device.isEmpty()) {
         std::perror("wirelark-probe-sim: openpty");
         return 1;
     }
-    ::close(deviceEnd);  // Wirelark opens it like any serial device
     const QString linkPath = options.value(link);
     if (!linkPath.isEmpty()) {
         QFile::remove(linkPath);
-        if (!QFile::link(QString::fromLocal8Bit(name), linkPath))
+        if (!QFile::link(device, linkPath))
             std::fprintf(stderr, "wirelark-probe-sim: cannot make the link %s\n", qPrintable(linkPath));
     }
-    std::printf("%s\n", name);
+    std::printf("%s\n", qPrintable(device));
     std::fflush(stdout);
 
     std::signal(SIGINT, requestStop);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Opens a pseudo-terminal in raw mode at the probe's speed, for writing probe text into.
+// Only its far end stays open here (and is not passed to programs started later), as a real
+// probe's cable holds the line: whoever opens the device end by its path reads it like any
+// serial device, and sees the device go away when the far end is closed.
+// Returns the device end's path and sets farEnd, or returns an empty path on failure.
+QString openProbeTerminal(int& farEnd);
