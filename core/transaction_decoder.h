@@ -164,14 +164,18 @@ void Decoder::step(QChar ch, const Origin& origin, Sink&& sink)
             m_held = true;
         return;
     case State::Address:
+    case State::Data:
         if (c == u'p') {
             m_current.stopped = true;
             m_held = true;
+        } else if (c == u'r' && m_state == State::Data) {
+            beginSegment(true);
         } else if (hex >= 0) {
             m_high = hex;
-            m_state = State::AddressHex;
+            m_state = m_state == State::Address ? State::AddressHex : State::DataHex;
         } else {
-            fail(QStringLiteral("no address after the START"));
+            fail(m_state == State::Address ? QStringLiteral("no address after the START")
+                                           : QStringLiteral("ACK or NACK without a byte"));
         }
         return;
     case State::AddressHex:
@@ -198,23 +202,10 @@ void Decoder::step(QChar ch, const Origin& origin, Sink&& sink)
         if (m_state == State::AddressAck) {
             m_current.segments.back().addressAnswered = true;
             m_current.segments.back().addressAcked = c == u'a';
-        }
-        else
-            m_current.answers.push_back(static_cast<char>(c));
-        m_state = State::Data;
-        return;
-    case State::Data:
-        if (c == u'p') {
-            m_current.stopped = true;
-            m_held = true;
-        } else if (c == u'r') {
-            beginSegment(true);
-        } else if (hex >= 0) {
-            m_high = hex;
-            m_state = State::DataHex;
         } else {
-            fail(QStringLiteral("ACK or NACK without a byte"));
+            m_current.answers.push_back(static_cast<char>(c));
         }
+        m_state = State::Data;
         return;
     case State::Idle:
         if (c == u'p')
