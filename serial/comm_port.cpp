@@ -61,7 +61,6 @@ void MSComm::SetPortOpen(bool open)
     m_deviceLost = false;
     m_received.clear();
     m_pendingEvents.clear();
-    m_lossPending = false;
 }
 
 void MSComm::SetRThreshold(int threshold)
@@ -134,7 +133,6 @@ void MSComm::takeArrivals()
         m_reader->setWaitingElsewhere(static_cast<qsizetype>(m_received.size()));
     }
     m_pendingEvents.insert(m_pendingEvents.end(), arrivals.lineEvents.begin(), arrivals.lineEvents.end());
-    m_lossPending = m_lossPending || arrivals.lost;
     if (!arrivals.goneReason.isEmpty() && !m_deviceLost) {
         m_lostReason = arrivals.goneReason;
         m_deviceLost = true;
@@ -177,9 +175,6 @@ bool MSComm::raiseNextEvent()
     if (!m_pendingEvents.empty()) {
         code = m_pendingEvents.front();
         m_pendingEvents.pop_front();
-    } else if (m_lossPending) {
-        code = comEventRxOver;
-        m_lossPending = false;
     } else if (m_rThreshold > 0 && m_received.size() >= static_cast<std::size_t>(m_rThreshold) &&
                !m_receiveStalled) {
         code = comEvReceive;

@@ -64,8 +64,6 @@ public:
     QString Input();
     int CommEvent() const { return m_commEvent; }
 
-    // Characters that came when the receive buffer was full, since the port was opened.
-    quint64 lostCharacters() const { return m_reader->lostCharacters(); }
     const PortMap& ports() const { return m_ports; }
     // Why the device went away (the system's words), once PortLost was raised.
     QString lostReason() const { return m_lostReason; }
@@ -100,7 +98,6 @@ private:
 
     std::deque<char> m_received;
     std::deque<int> m_pendingEvents;  // line events waiting to be raised, oldest first
-    bool m_lossPending = false;       // one comEventRxOver per episode of loss
     bool m_inHandler = false;
     QTimer m_dispatch;  // raises the waiting events
     bool m_receiveStalled = false;    // the last receive event changed nothing: no read, no arrival

@@ -15,6 +15,10 @@ constexpr unsigned long kCollectMs = 10;
 // More than this in one read is more than the line rate brings in a few milliseconds: the
 // input is a burst (or comes faster than any line rate), and is read on at once.
 constexpr qsizetype kBurstBytes = 256;
+// What the device object takes in beyond the bound while reading is held back, before it
+// stops asking the driver: the driver's own buffer holds the rest, and a source that can
+// wait is stopped by it.
+constexpr qint64 kDeviceBufferSize = 64 * 1024;
 
 }  // namespace
 
@@ -27,6 +31,7 @@ public:
     {
         auto device = std::make_unique<QSerialPort>();
         device->setPortName(path);
+        device->setReadBufferSize(kDeviceBufferSize);
         if (!device->open(QIODevice::ReadOnly))
             return device->errorString();
         const bool applied = device->setBaudRate(settings.baudRate) && device->setParity(settings.parity) &&
@@ -63,21 +68,32 @@ public:
         m_device.release()->deleteLater();
     }
 
-private:
+    // What the device holds, as far as there is room for it; the rest stays in the device
+    // and the driver until the taker resumes reading.
     void read()
     {
-        if (!m_device)
-            return;
-        const QByteArray bytes = m_device->readAll();
-        m_reader.hand(bytes, lineEvents());
-        if (bytes.size() < kBurstBytes)
+        qsizetype taken = 0;
+        while (m_device) {
+            const qsizetype room = m_reader.roomOrHoldBack();
+            if (room == 0)
+                return;  // held back: no collecting, the taker resumes as soon as there is room
+            const QByteArray bytes = m_device->read(room);
+            m_reader.hand(bytes, lineEvents());
+            taken += bytes.size();
+            if (!m_device || m_device->bytesAvailable() == 0)
+                break;
+        }
+        if (taken < kBurstBytes)
             QThread::msleep(kCollectMs);
     }
 
+private:
     void deviceGone(const QString& reason)
     {
         if (!m_device)
             return;
+        // The last characters go beyond the bound rather than be lost: the device object
+        // holds no more than kDeviceBufferSize.
         m_reader.hand(m_device->readAll(), lineEvents(), reason);
         close();
     }
@@ -126,7 +142,6 @@ QString PortReader::open(const QString& path, const LineSettings& settings, qsiz
     close();
     m_capacity = capacity;
     m_waitingElsewhere = 0;
-    m_lostCharacters = 0;
     m_worker = std::make_unique<Worker>(*this, m_lineErrors);
     m_worker->moveToThread(&m_thread);
     m_thread.start();
@@ -146,9 +161,18 @@ void PortReader::close()
         m_thread.wait();
     }
     m_worker.reset();
+    m_heldBack = false;
     const QMutexLocker lock(&m_lock);
     m_inbox = Arrivals();
+    m_inboxSize = 0;
     m_told = false;
+}
+
+void PortReader::setCapacity(qsizetype capacity)
+{
+    m_capacity.store(capacity);
+    if (m_heldBack.load())
+        resumeIfRoom();
 }
 
 Arrivals PortReader::take()
@@ -157,21 +181,40 @@ Arrivals PortReader::take()
     Arrivals taken;
     const QMutexLocker lock(&m_lock);
     std::swap(taken, m_inbox);
+    // Still waiting, now on the taker's side: counted there before it leaves the inbox.
+    m_waitingElsewhere.fetch_add(taken.bytes.size());
+    m_inboxSize.store(0);
     return taken;
+}
+
+qsizetype PortReader::roomOrHoldBack()
+{
+    m_heldBack.store(true);
+    const qsizetype room = m_capacity.load() - m_inboxSize.load() - m_waitingElsewhere.load();
+    if (room <= 0)
+        return 0;
+    m_heldBack.store(false);
+    return room;
+}
+
+void PortReader::resumeIfRoom()
+{
+    const qsizetype capacity = m_capacity.load();
+    const qsizetype room = capacity - m_inboxSize.load() - m_waitingElsewhere.load();
+    // Half the bound free: the next read takes a good part of what waited, not a character.
+    if (room < std::max<qsizetype>(1, capacity / 2) || !m_worker)
+        return;
+    if (!m_heldBack.exchange(false))
+        return;
+    QMetaObject::invokeMethod(m_worker.get(), [worker = m_worker.get()] { worker->read(); }, Qt::QueuedConnection);
 }
 
 void PortReader::hand(const QByteArray& bytes, std::deque<int> lineEvents, const QString& goneReason)
 {
     {
         const QMutexLocker lock(&m_lock);
-        const qsizetype waiting = m_inbox.bytes.size() + m_waitingElsewhere.load(std::memory_order_relaxed);
-        const qsizetype room = std::max<qsizetype>(0, m_capacity - waiting);
-        const qsizetype kept = std::min(room, bytes.size());
-        m_inbox.bytes.append(bytes.constData(), kept);
-        if (kept < bytes.size()) {
-            m_lostCharacters += static_cast<quint64>(bytes.size() - kept);
-            m_inbox.lost = true;
-        }
+        m_inbox.bytes.append(bytes);
+        m_inboxSize.store(m_inbox.bytes.size());
         m_inbox.lineEvents.insert(m_inbox.lineEvents.end(), lineEvents.begin(), lineEvents.end());
         if (m_inbox.goneReason.isEmpty())
             m_inbox.goneReason = goneReason;

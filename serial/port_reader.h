@@ -19,7 +19,6 @@ class QSerialPort;
 struct Arrivals {
     QByteArray bytes;
     std::deque<int> lineEvents;  // CommEvent codes of line errors the driver counted
-    bool lost = false;           // characters were lost for want of room
     QString goneReason;          // set when the device went away (nothing follows): why
 };
 
@@ -39,12 +38,18 @@ public:
     QString open(const QString& path, const LineSettings& settings, qsizetype capacity);
     void close();
 
-    void setCapacity(qsizetype capacity) { m_capacity.store(capacity, std::memory_order_relaxed); }
-    // The window's thread: what arrived since the last take.
+    void setCapacity(qsizetype capacity);
+    // The taker's thread: what arrived since the last take. The taken characters count
+    // against the bound until the taker says they are used (setWaitingElsewhere).
     Arrivals take();
-    // How many taken characters still wait on the taker's side (counted against the bound).
-    void setWaitingElsewhere(qsizetype count) { m_waitingElsewhere.store(count, std::memory_order_relaxed); }
-    quint64 lostCharacters() const { return m_lostCharacters.load(std::memory_order_relaxed); }
+    // How many taken characters still wait on the taker's side; reading goes on once there
+    // is room again.
+    void setWaitingElsewhere(qsizetype count)
+    {
+        m_waitingElsewhere.store(count);
+        if (m_heldBack.load())
+            resumeIfRoom();
+    }
 
 signals:
     // Something arrived; raised once until the next take.
@@ -53,6 +58,10 @@ signals:
 private:
     class Worker;
     void hand(const QByteArray& bytes, std::deque<int> lineEvents, const QString& goneReason = {});
+    // The reader's thread: how many characters may be taken now; with none, reading is held
+    // back until the taker resumes it.
+    qsizetype roomOrHoldBack();
+    void resumeIfRoom();
 
     LineErrorSource& m_lineErrors;
     QThread m_thread;
@@ -61,7 +70,11 @@ private:
     QMutex m_lock;  // guards m_inbox
     Arrivals m_inbox;
     std::atomic<qsizetype> m_capacity{0};
+    std::atomic<qsizetype> m_inboxSize{0};
     std::atomic<qsizetype> m_waitingElsewhere{0};
-    std::atomic<quint64> m_lostCharacters{0};
+    // Set by the reader before it looks for room and cleared by whoever resumes it: with
+    // sequentially consistent order, either the reader sees the room made or the taker
+    // sees it held back, so reading never stalls with room to spare.
+    std::atomic<bool> m_heldBack{false};
     std::atomic<bool> m_told{false};
 };

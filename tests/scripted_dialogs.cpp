@@ -12,6 +12,8 @@ void ScriptedDialogs::MsgBox(const QString& text, int style, const QString& titl
 QString ScriptedDialogs::InputBox(const QString& prompt)
 {
     prompts << prompt;
+    if (whileInputOpen)
+        whileInputOpen();
     return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
 }
 

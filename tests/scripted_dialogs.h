@@ -31,6 +31,7 @@ public:
     QQueue<QString> inputAnswers;                // empty queue: the box is cancelled
     QQueue<std::optional<QString>> saveAnswers;  // nullopt or empty queue: cancelled
     std::function<void()> whileMessageOpen;      // runs while a message box "is open"
+    std::function<void()> whileInputOpen;        // runs while the text-input box "is open"
     std::function<void()> whileSaveOpen;         // runs while the Save As dialog "is open"
 };
 

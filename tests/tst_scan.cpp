@@ -4,9 +4,11 @@
 #include "tools/probe_traffic.h"
 #ifdef WIRELARK_LIVE_TESTS
 #include "pseudo_terminal.h"
+#include "tools/scan/live_watch.h"
 
 #include <csignal>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include <QApplication>
@@ -46,6 +48,8 @@ private slots:
     void liveHitsEqualWindowAndSavedLog();
     void liveStopsAndExitStatus_data();
     void liveStopsAndExitStatus();
+    void liveLossCountedByTheDriver_data();
+    void liveLossCountedByTheDriver();
     void liveSaveIsOpenedAsTheWindowOpensFiles_data();
     void liveSaveIsOpenedAsTheWindowOpensFiles();
     void killedMidCaptureLeavesWhatWasPrinted();
@@ -392,9 +396,9 @@ void TstScan::liveStopsAndExitStatus_data()
                                            << "stopped (signal)";
     QTest::newRow("device gone") << a << QByteArray("s90a") << "unplug" << 2 << QByteArray("Ger\xc3\xa4t ?(s??a)\n")
                                  << "went away";
-    QTest::newRow("input lost, no hit: no answer to trust")
+    QTest::newRow("a burst beyond the buffer waits in the source")
         << QStringList{"-e", "Z;z", "--buffer-size", "16", "--duration", "1"} << QByteArray(4096, 'x') << "wait"
-        << 2 << QByteArray() << "receive buffer full";
+        << 1 << QByteArray() << "4096 characters received, 0 losses";
     QTest::newRow("--where and --no-crlf")
         << QStringList{"-e", "p?;next", "--where", "--no-crlf", "-m", "1"} << QByteArray("aps") << "wait" << 0
         << QByteArray("PORT:0:3: next(p?)\n") << "";
@@ -443,6 +447,63 @@ void TstScan::liveStopsAndExitStatus()
     QCOMPARE(run.out, output);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(QString::fromLocal8Bit(run.err).contains(message), run.err.constData());
+}
+
+void TstScan::liveLossCountedByTheDriver_data()
+{
+    QTest::addColumn<int>("counter");
+    QTest::addColumn<QString>("what");
+    QTest::newRow("hardware overrun") << 0 << "hardware overrun";
+    QTest::newRow("driver buffer overrun") << 1 << "driver buffer overrun";
+    QTest::newRow("framing error") << 2 << "framing error";
+}
+
+// A UART cannot wait: what its driver had no room for is lost there and counted. The watch
+// runs in this process so that the driver's counts can be scripted.
+void TstScan::liveLossCountedByTheDriver()
+{
+    QFETCH(int, counter);
+    QFETCH(QString, what);
+    PseudoTerminal terminal;
+    ScanOptions options;
+    bool help = false;
+    QVERIFY(parseScanOptions({"wirelark-scan", "--port", terminal.devicePath(), "-e", "Z;z", "--json", "--duration",
+                              "0.5"},
+                             &options, &help));
+    QList<NumberedEntry> entries;
+    QVERIFY(scanEntries(options, &entries));
+    static LineErrorCounts counts;  // read by the port's reader thread while the watch runs
+    counts = {};
+    LiveWatch watch(options, entries, std::make_unique<ScriptedLineErrors>(&counts));
+    QTimer::singleShot(100, [&] {
+        quint64* fields[] = {&counts.overrun, &counts.bufferOverrun, &counts.frame};
+        *fields[counter] += 1;
+        QVERIFY(terminal.write("abc"));
+    });
+
+    // Standard output and error into files while the watch writes them.
+    std::fflush(stdout);
+    std::fflush(stderr);
+    const int savedOut = ::dup(1);
+    const int savedErr = ::dup(2);
+    QFile out(QStringLiteral("out")), err(QStringLiteral("err"));
+    QVERIFY(out.open(QIODevice::ReadWrite) && err.open(QIODevice::ReadWrite));
+    ::dup2(out.handle(), 1);
+    ::dup2(err.handle(), 2);
+    const int status = watch.run();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::dup2(savedOut, 1);
+    ::dup2(savedErr, 2);
+    ::close(savedOut);
+    ::close(savedErr);
+
+    QCOMPARE(status, 2);  // no hit after lost input: no answer to trust
+    QVERIFY(readBytes(QStringLiteral("err")).contains("input lost or garbled (" + what.toLatin1() + ")"));
+    const QByteArray records = readBytes(QStringLiteral("out"));
+    QVERIFY2(records.contains("{\"type\":\"loss\",\"t\":"), records.constData());
+    QVERIFY2(records.contains(",\"what\":\"" + what.toLatin1() + "\"}"), records.constData());
+    QVERIFY2(records.contains("\"received\":3,\"losses\":1,\"status\":2}"), records.constData());
 }
 
 void TstScan::liveSaveIsOpenedAsTheWindowOpensFiles_data()

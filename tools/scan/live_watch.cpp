@@ -79,7 +79,8 @@ extern "C" void onStopSignal(int)
 
 }  // namespace
 
-LiveWatch::LiveWatch(const ScanOptions& options, const QList<NumberedEntry>& entries)
+LiveWatch::LiveWatch(const ScanOptions& options, const QList<NumberedEntry>& entries,
+                     std::unique_ptr<LineErrorSource> lineErrors)
     : m_options(options),
       m_entries(entries),
       m_slots([&entries] {
@@ -88,7 +89,8 @@ LiveWatch::LiveWatch(const ScanOptions& options, const QList<NumberedEntry>& ent
               plain << entry.entry;
           return plain;
       }()),
-      m_lines(options.crlf)
+      m_lines(options.crlf),
+      m_lineErrors(std::move(lineErrors))
 {
     m_hitsWanted = options.maxHits > 0 ? options.maxHits : (options.timeoutSeconds > 0 ? 1 : 0);
 }
@@ -134,7 +136,7 @@ bool LiveWatch::openPort()
                      .arg(ports.devices().size()));
         return false;
     }
-    m_port = std::make_unique<MSComm>(std::move(ports), systemLineErrors());
+    m_port = std::make_unique<MSComm>(std::move(ports), std::move(m_lineErrors));
     if (m_options.bufferSize > 0)
         m_port->SetInBufferSize(m_options.bufferSize);
     try {
@@ -206,22 +208,16 @@ void LiveWatch::onComm()
 {
     const int code = m_port->CommEvent();
     if (code == comEventOverrun) {
-        lost(QStringLiteral("hardware overrun"), -1);
+        lost(QStringLiteral("hardware overrun"));
         return;
     }
     if (code == comEventRxOver) {
-        const quint64 count = m_port->lostCharacters();
-        const quint64 lostNow = count - m_bufferLossSeen;
-        m_bufferLossSeen = count;
-        if (lostNow > 0)
-            lost(QStringLiteral("receive buffer full"), static_cast<qint64>(lostNow));
-        else
-            lost(QStringLiteral("driver buffer overrun"), -1);
+        lost(QStringLiteral("driver buffer overrun"));
         return;
     }
     if (code != comEvReceive) {
         // As in the window, a line event reaches line assembly as the empty text.
-        lost(lineEventName(code), -1);
+        lost(lineEventName(code));
         received(QStringView());
         return;
     }
@@ -338,18 +334,13 @@ void LiveWatch::transaction(const i2c::Transaction& transaction)
         stop(Stop::OutputClosed);
 }
 
-void LiveWatch::lost(const QString& what, qint64 characters)
+void LiveWatch::lost(const QString& what)
 {
     m_untrusted = true;
-    if (characters > 0)
-        m_lostCharacters += characters;
-    const QString count = characters > 0 ? QStringLiteral("%1 characters, ").arg(characters) : QString();
-    complain(QStringLiteral("%1 %2: input lost or garbled (%3%4)")
-                 .arg(QString::fromLatin1(seconds()), portName(), count, what));
+    ++m_losses;
+    complain(QStringLiteral("%1 %2: input lost or garbled (%3)").arg(QString::fromLatin1(seconds()), portName(), what));
     if (m_options.json) {
-        QByteArray record = "{\"type\":\"loss\",\"t\":" + seconds() + ",\"what\":" + jsonString(what);
-        if (characters > 0)
-            record += ",\"characters\":" + jsonNumber(characters);
+        const QByteArray record = "{\"type\":\"loss\",\"t\":" + seconds() + ",\"what\":" + jsonString(what);
         if (!emitLine(record + '}'))
             stop(Stop::OutputClosed);
     }
@@ -396,13 +387,13 @@ void LiveWatch::finish()
     if (m_options.json) {
         emitLine("{\"type\":\"end\",\"t\":" + seconds() + ",\"reason\":" + jsonString(QString::fromLatin1(reason)) +
                  ",\"hits\":" + jsonNumber(m_hits) + ",\"received\":" + jsonNumber(m_received) +
-                 ",\"lost\":" + jsonNumber(m_lostCharacters) + ",\"status\":" + jsonNumber(exitStatus()) + "}");
+                 ",\"losses\":" + jsonNumber(m_losses) + ",\"status\":" + jsonNumber(exitStatus()) + "}");
     } else {
-        complain(QStringLiteral("%1: stopped (%2) after %3 s: %4 hits, %5 characters received, %6 lost")
+        complain(QStringLiteral("%1: stopped (%2) after %3 s: %4 hits, %5 characters received, %6 losses")
                      .arg(portName(), QString::fromLatin1(reason), QString::fromLatin1(seconds()))
                      .arg(m_hits)
                      .arg(m_received)
-                     .arg(m_lostCharacters));
+                     .arg(m_losses));
     }
 }
 

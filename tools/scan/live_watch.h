@@ -4,6 +4,7 @@
 #include "core/line_assembly.h"
 #include "core/search_slot.h"
 #include "core/transaction_decoder.h"
+#include "serial/line_errors.h"
 #include "tools/scan/options.h"
 
 #include <QElapsedTimer>
@@ -21,7 +22,9 @@ class MSComm;
 class LiveWatch : public QObject {
     Q_OBJECT
 public:
-    LiveWatch(const ScanOptions& options, const QList<NumberedEntry>& entries);
+    // lineErrors: where the driver's counts of lost and garbled input are read.
+    LiveWatch(const ScanOptions& options, const QList<NumberedEntry>& entries,
+              std::unique_ptr<LineErrorSource> lineErrors = systemLineErrors());
     ~LiveWatch() override;
 
     // Opens the port, watches until a stop, and returns the exit status.
@@ -39,7 +42,7 @@ private:
     void hit(int slot);
     void transaction(const i2c::Transaction& transaction);
     i2c::Origin here() const;
-    void lost(const QString& what, qint64 characters);
+    void lost(const QString& what);
     void flushSave();
     void stop(Stop reason);
     void finish();
@@ -54,6 +57,7 @@ private:
     QList<NumberedEntry> m_entries;
     searchslot::Slots m_slots;
     LineCounter m_lines;
+    std::unique_ptr<LineErrorSource> m_lineErrors;  // until the port takes it
     std::unique_ptr<MSComm> m_port;
     QString m_device;
     CaptureFile m_save;
@@ -70,8 +74,7 @@ private:
     int m_hitsWanted = 0;  // stop at this many hits; 0: no such stop
     qint64 m_hits = 0;
     qint64 m_received = 0;
-    qint64 m_lostCharacters = 0;
-    quint64 m_bufferLossSeen = 0;  // the component's count of characters lost, as last told
+    qint64 m_losses = 0;          // reports of lost or garbled input
     bool m_untrusted = false;     // input was lost or garbled: "no hit" cannot be trusted
     Stop m_stop = Stop::None;
     QString m_goneReason;
