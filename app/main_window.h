@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <limits>
 #include <memory>
 
 // The one window of Wirelark. All of the program's logic lives here, as the handlers of its
@@ -71,6 +72,10 @@ protected:
     // The device went away while the monitor was on (serial/monitor_switch.cpp)
     void portLost();
     void showSwitchOff();
+    // The capture has reached its memory ceiling: the monitor stops (serial/monitor_switch.cpp)
+    void setCaptureLimit();
+    bool captureIsFull() const;
+    void stopFullCapture();
 
     // The streaming matcher (autofilter/matcher.cpp)
     void RunAutoFilter(const QString& text);
@@ -131,6 +136,8 @@ private:
     void connectHandlers();
     void Unload();
 
+    // Bytes the lists may hold; set when the monitor goes on.
+    qint64 m_captureLimit = std::numeric_limits<qint64>::max();
     bool m_searchStringsRead = false;  // the start-up read has run: Exit may save the list
     bool m_filterFileUnread = false;    // the last Read failed: only Save may replace the file
     bool m_unloaded = false;

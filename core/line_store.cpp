@@ -15,6 +15,13 @@ QByteArray LineStore::line(int row) const
     return line(static_cast<int>(source));
 }
 
+qint64 LineStore::memoryUse() const
+{
+    return qint64(m_blocks.size()) * kBlockSize + qint64(m_lengths.size()) +
+           qint64(m_groupStarts.size()) * qint64(sizeof(qint64)) +
+           qint64(m_longLengths.size()) * (qint64(sizeof(int) + sizeof(qsizetype)) + kNodeOverhead) + m_recentBytes;
+}
+
 qsizetype LineStore::storedSize(int row) const
 {
     const quint8 stored = m_lengths[static_cast<std::size_t>(row)];
@@ -61,8 +68,9 @@ void LineStore::pack(QByteArrayView line)
             return;
         }
         if (m_recent.size() >= kRecentLines)
-            m_recent.clear();
+            forgetRecent();
         m_recent.insert(bytes, row);
+        m_recentBytes += bytes.size() + kNodeOverhead;
     }
     store(line);
     if (line.size() < kRepeat) {
@@ -71,6 +79,12 @@ void LineStore::pack(QByteArrayView line)
         m_lengths.push_back(kLongLength);
         m_longLengths[row] = line.size();
     }
+}
+
+void LineStore::forgetRecent()
+{
+    m_recent.clear();
+    m_recentBytes = 0;
 }
 
 void LineStore::store(QByteArrayView line)
@@ -93,7 +107,7 @@ void LineStore::append(QByteArrayView line)
 
 std::vector<QByteArray> LineStore::truncate(int rows)
 {
-    m_recent.clear();  // rows move: the lines to refer to are found anew
+    forgetRecent();  // rows move: the lines to refer to are found anew
     std::vector<QByteArray> dropped;
     for (int row = rows; row < count(); ++row)
         dropped.push_back(line(row));
@@ -133,5 +147,6 @@ void LineStore::clear()
     std::deque<qint64>().swap(m_groupStarts);
     m_longLengths.clear();
     m_recent = QHash<QByteArray, int>();
+    m_recentBytes = 0;
     m_end = 0;
 }

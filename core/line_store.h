@@ -24,6 +24,8 @@ public:
 
     int count() const { return static_cast<int>(m_lengths.size()); }
     QByteArray line(int row) const;
+    // The memory the entries take, in bytes (what a capture is held to).
+    qint64 memoryUse() const;
 
     void append(QByteArrayView line);
     void replace(int row, QByteArrayView line);
@@ -38,11 +40,13 @@ private:
     static constexpr qsizetype kRepeatSize = 4;
     static constexpr qsizetype kShortestRepeated = 8;  // shorter lines cost less as they are
     static constexpr int kRecentLines = 4096;
+    static constexpr qint64 kNodeOverhead = 32;  // a hash or map node: about three pointers and a key
 
     qsizetype storedSize(int row) const;
     qint64 start(int row) const;
     void store(QByteArrayView bytes);
     void pack(QByteArrayView line);
+    void forgetRecent();
     QByteArray read(qint64 position, qsizetype length) const;
     // Keeps the first rows entries and frees the rest; returns the ones dropped.
     std::vector<QByteArray> truncate(int rows);
@@ -53,4 +57,5 @@ private:
     std::deque<qint64> m_groupStarts;    // where entries 0, 64, 128 ... begin
     std::unordered_map<int, qsizetype> m_longLengths;
     QHash<QByteArray, int> m_recent;     // distinct lines lately seen -> their row
+    qint64 m_recentBytes = 0;            // what m_recent takes, about
 };

@@ -59,6 +59,11 @@ public:
     void toggle(int row);
     // An entry in the code page's bytes, as it is drawn.
     QByteArray lineBytes(int row) const;
+    // The memory the entries take, in bytes.
+    qint64 memoryUse() const
+    {
+        return m_finished.memoryUse() + m_last.capacity() * qint64(sizeof(QChar)) + qint64(m_selected.size());
+    }
     // The most characters an entry has held since the last Clear.
     qsizetype widest() const { return m_widest; }
 

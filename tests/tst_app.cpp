@@ -4,6 +4,7 @@
 #include "app/fonts.h"
 #include "core/line_store.h"
 #include "core/list_entries.h"
+#include "core/memory_ceiling.h"
 #include "core/plain_file.h"
 #include "app/translations.h"
 #include "scripted_dialogs.h"
@@ -52,6 +53,8 @@ private slots:
     void removeItemMovesLaterEntriesUp();
     void lineStoreKeepsEveryLine_data();
     void lineStoreKeepsEveryLine();
+    void captureCeiling_data();
+    void captureCeiling();
     void listsAreReadableByAccessibility();
     void screenReadersHearTheCurrentEntryAndSelectAsByClick();
     void controlsAreNamedForScreenReaders_data();
@@ -542,6 +545,44 @@ void TstApp::lineStoreKeepsEveryLine()
     store.append("next");
     QCOMPARE(store.line(int(lines.size())), QByteArray("next"));
     QCOMPARE(store.line(int(lines.size()) - 1), lines.last());
+}
+
+void TstApp::captureCeiling_data()
+{
+    constexpr qint64 G = qint64(1) << 30;
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<qint64>("physical");
+    QTest::addColumn<qint64>("available");
+    QTest::addColumn<qint64>("held");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("problem");
+    QTest::newRow("half the machine") << "" << 8 * G << 6 * G << qint64(0) << 4 * G << false;
+    QTest::newRow("no more than is free") << "" << 8 * G << G << qint64(0) << G << false;
+    QTest::newRow("what the capture holds counts as free") << "" << 8 * G << G << 2 * G << 3 * G << false;
+    QTest::newRow("nothing known of the machine") << "" << qint64(0) << qint64(0) << qint64(0) << G << false;
+    QTest::newRow("set in bytes") << "1048576" << 8 * G << G << qint64(0) << qint64(1 << 20) << false;
+    QTest::newRow("set with K") << "64k" << 8 * G << G << qint64(0) << qint64(64 << 10) << false;
+    QTest::newRow("set with G, above what is free") << "12G" << 8 * G << G << qint64(0) << 12 * G << false;
+    QTest::newRow("zero is no size") << "0" << 8 * G << 6 * G << qint64(0) << 4 * G << true;
+    QTest::newRow("negative") << "-5M" << 8 * G << 6 * G << qint64(0) << 4 * G << true;
+    QTest::newRow("fraction") << "1.5G" << 8 * G << 6 * G << qint64(0) << 4 * G << true;
+    QTest::newRow("overflow") << "99999999999G" << 8 * G << 6 * G << qint64(0) << 4 * G << true;
+    QTest::newRow("words") << "lots" << 8 * G << 6 * G << qint64(0) << 4 * G << true;
+}
+
+void TstApp::captureCeiling()
+{
+    QFETCH(QString, variable);
+    QFETCH(qint64, physical);
+    QFETCH(qint64, available);
+    QFETCH(qint64, held);
+    QFETCH(qint64, limit);
+    QFETCH(bool, problem);
+    QString told;
+    QCOMPARE(memoryceiling::captureLimit(held, {physical, available}, variable, &told), limit);
+    QCOMPARE(!told.isEmpty(), problem);
+    if (problem)
+        QVERIFY(told.contains(QLatin1String(memoryceiling::kVariable)));
 }
 
 void TstApp::removeItemMovesLaterEntriesUp()

@@ -4,11 +4,13 @@
 #include "file_rights.h"
 #include "pseudo_terminal.h"
 #include "scripted_dialogs.h"
+#include "core/memory_ceiling.h"
 #include "serial/comm_port.h"
 #include "tools/probe_traffic.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QScopeGuard>
 #include <QFile>
@@ -16,7 +18,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -67,6 +72,41 @@ private:
     bool m_mounted = false;
 };
 
+// Writes bytes into the probe's far end from a thread of its own, as fast as the terminal
+// takes them, until all are written or the test gives up.
+class Feeder {
+public:
+    Feeder(PseudoTerminal& probe, QByteArray bytes)
+        : m_thread([this, &probe, bytes] {
+              // Never blocked in a write: the test can always give up.
+              ::fcntl(probe.farEnd(), F_SETFL, ::fcntl(probe.farEnd(), F_GETFL) | O_NONBLOCK);
+              for (qsizetype done = 0; done < bytes.size() && !m_giveUp;) {
+                  const ssize_t written = ::write(probe.farEnd(), bytes.constData() + done,
+                                                  static_cast<size_t>(std::min<qsizetype>(4096, bytes.size() - done)));
+                  if (written > 0) {
+                      done += written;
+                      continue;
+                  }
+                  pollfd writable{probe.farEnd(), POLLOUT, 0};
+                  ::poll(&writable, 1, 50);
+              }
+              m_done = true;
+          })
+    {
+    }
+    ~Feeder()
+    {
+        m_giveUp = true;
+        m_thread.join();
+    }
+    bool done() const { return m_done; }
+
+private:
+    std::atomic<bool> m_giveUp{false};
+    std::atomic<bool> m_done{false};
+    std::thread m_thread;
+};
+
 }  // namespace
 
 class TstRobustness : public QObject {
@@ -80,6 +120,7 @@ private slots:
     void hundredThousandLinesComeBackExactly();
     void saveOnFullDiskKeepsOldFile();
     void fastSourceWaitsWhileAddBoxIsOpen();
+    void fullCaptureStopsWithEverythingKept();
     void logFileOnFullDiskIsReported();
     void logFileOnReadOnlyDiskIsReported();
     void unreadableFilterFileIsNeverReplacedUnasked_data();
@@ -206,23 +247,13 @@ void TstRobustness::fastSourceWaitsWhileAddBoxIsOpen()
     m_window->Form_Load();
     m_window->cmdPortOpen_Click();
     const QByteArray sent = ProbeTraffic(24).generate(3400000);
-    std::atomic<bool> allWritten{false};
-    std::atomic<bool> giveUp{false};
-    std::thread writer([&] {
-        for (qsizetype done = 0; done < sent.size() && !giveUp; done += 4096)
-            probe.write(sent.mid(done, 4096));
-        allWritten = true;
-    });
-    const auto joinWriter = qScopeGuard([&] {
-        giveUp = true;
-        writer.join();
-    });
+    const Feeder feeder(probe, sent);
     // The box keeps the window's thread from taking anything until the writer is through,
     // or for three seconds when it has to wait.
     m_dialogs->whileInputOpen = [&] {
         QElapsedTimer open;
         open.start();
-        while (!allWritten && open.elapsed() < 3000)
+        while (!feeder.done() && open.elapsed() < 3000)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     };
     m_window->cmdAddItemAutoFilter_Click();
@@ -239,6 +270,56 @@ void TstRobustness::fastSourceWaitsWhileAddBoxIsOpen()
     m_dialogs->saveAnswers << m_folder->filePath(QStringLiteral("replay.log"));
     m_window->cmdSaveMon_Click();
     QCOMPARE(readBytes(m_folder->filePath(QStringLiteral("replay.log"))).replace("\r\n", ""), sent);
+}
+
+void TstRobustness::fullCaptureStopsWithEverythingKept()
+{
+    qputenv(memoryceiling::kVariable, "1M");
+    const auto unset = qScopeGuard([] { qunsetenv(memoryceiling::kVariable); });
+    PseudoTerminal probe;
+    QVERIFY(probe.isValid());
+    m_window = std::make_unique<TestWindow>(*m_dialogs, std::make_unique<MSComm>(PortMap({probe.devicePath()}),
+                                                                                  systemLineErrors()));
+    m_window->Form_Load();
+    m_window->cmdPortOpen_Click();
+    auto* portButton = m_window->control<QPushButton>("cmdPortOpen");
+    ListBox* monitor = m_window->list("lstMonitor");
+    ListBox* results = m_window->list("lstResult");
+    m_window->list("lstAutoFilter")->AddItem(QStringLiteral("?p;STOP"));
+    m_window->list("lstAutoFilter")->SetSelected(0, true);  // the hits count against the ceiling too
+
+    const QByteArray sent = ProbeTraffic(25).generate(4000000);
+    {
+        const Feeder feeder(probe, sent);
+        QTRY_COMPARE_WITH_TIMEOUT(portButton->text(), QStringLiteral("Öffnen"), 120000);
+    }
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QCOMPARE(m_dialogs->messages[0].title, QStringLiteral("Monitor"));
+    QCOMPARE(m_dialogs->messages[0].style, int(kExclamation));
+    QVERIFY(m_dialogs->messages[0].text.contains(QStringLiteral("\"Save\"")));
+    const qint64 held = monitor->memoryUse() + results->memoryUse();
+    QVERIFY2(held >= (1 << 20) && held < (1 << 20) + (512 << 10), qPrintable(QString::number(held)));
+    QVERIFY(results->ListCount() > 1000);
+
+    // Everything received until the stop: shown, and saved.
+    QByteArray shown;
+    for (int row = 0; row < monitor->ListCount(); ++row)
+        shown += monitor->List(row).toLatin1();
+    QVERIFY2(shown.size() > 400000, qPrintable(QString::number(shown.size())));
+    QVERIFY(sent.startsWith(shown));
+    m_dialogs->saveAnswers << m_folder->filePath(QStringLiteral("full.log"));
+    m_window->cmdSaveMon_Click();
+    QCOMPARE(readBytes(m_folder->filePath(QStringLiteral("full.log"))).replace("\r\n", ""), shown);
+
+    // Clear gives the memory back, and the monitor goes on again.
+    m_window->cmdClear_Click();
+    m_window->cmdClearResultAutoFilter_Click();
+    QVERIFY(monitor->memoryUse() + results->memoryUse() < (64 << 10));
+    m_window->cmdPortOpen_Click();
+    QCOMPARE(portButton->text(), QStringLiteral("Schließen"));
+    QVERIFY(probe.write("s90ap"));
+    QTRY_VERIFY(monitor->ListCount() > 1 && monitor->List(monitor->ListCount() - 2).endsWith(QStringLiteral("s90ap")));
+    QCOMPARE(m_dialogs->messages.size(), 1);
 }
 
 void TstRobustness::logFileOnFullDiskIsReported()

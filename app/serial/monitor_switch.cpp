@@ -1,11 +1,23 @@
 // The monitor switch: cmdPortOpen opens the chosen port and closes it again.
 #include "app/main_window.h"
+#include "core/memory_ceiling.h"
 #include "serial/line_settings.h"
+
+#include <limits>
 
 namespace {
 
 constexpr ColorValue kOn = 255;       // red button: the monitor is on
 constexpr ColorValue kOff = 65280;    // green button
+
+// Counts and indexes of the lists are int: the capture stops while a character (at most two
+// new entries) still fits.
+constexpr int kMostEntries = std::numeric_limits<int>::max() - 16;
+
+qint64 megabytes(qint64 bytes)
+{
+    return bytes >> 20;
+}
 
 // The number at the start of a chooser entry, leading blanks skipped; 0 when there is none
 // or it does not fit the 8-bit value the switch holds.
@@ -54,6 +66,7 @@ void frmWirelark::cmdPortOpen_Click()
                          kOkOnly);
         return;
     }
+    setCaptureLimit();
     cmdPortOpen->SetBackColor(kOn);
     cmdPortOpen->SetCaption(QStringLiteral("Schließen"));
     lblMonitor->SetBackColor(kOff);
@@ -83,4 +96,32 @@ void frmWirelark::portLost()
                                     "Der Monitor ist ausgeschaltet.")
                          .arg(MSComm1->CommPort()),
                      kExclamation, QStringLiteral("COM-Port"));
+}
+
+void frmWirelark::setCaptureLimit()
+{
+    QString problem;
+    m_captureLimit = memoryceiling::captureLimit(lstMonitor->memoryUse() + lstResult->memoryUse(),
+                                                 memoryceiling::systemMemory(),
+                                                 qEnvironmentVariable(memoryceiling::kVariable), &problem);
+    if (!problem.isEmpty())
+        qWarning("%s", qPrintable(problem));
+}
+
+bool frmWirelark::captureIsFull() const
+{
+    return lstMonitor->memoryUse() + lstResult->memoryUse() >= m_captureLimit ||
+           lstMonitor->ListCount() >= kMostEntries || lstResult->ListCount() >= kMostEntries;
+}
+
+void frmWirelark::stopFullCapture()
+{
+    MSComm1->SetPortOpen(false);
+    showSwitchOff();
+    m_dialogs.MsgBox(QStringLiteral("Der Monitor ist voll: %1 MB belegt, Grenze %2 MB.\n"
+                                    "Der Monitor ist ausgeschaltet. Alles Empfangene ist noch da und kann "
+                                    "mit \"Save\" gespeichert werden; \"Clear\" gibt den Speicher frei.")
+                         .arg(megabytes(lstMonitor->memoryUse() + lstResult->memoryUse()))
+                         .arg(megabytes(m_captureLimit)),
+                     kExclamation, QStringLiteral("Monitor"));
 }

@@ -13,4 +13,7 @@ void frmWirelark::MSComm1_OnComm()
     if (code == comEvReceive)
         text = MSComm1->Input();
     AddChar(text);
+    // Before memory runs out: everything received stays there to be saved.
+    if (captureIsFull())
+        stopFullCapture();
 }
