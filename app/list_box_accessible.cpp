@@ -182,10 +182,25 @@ QAccessibleInterface* AccessibleRows::row(int row) const
         return nullptr;
     auto known = m_ids.find(row);
     if (known == m_ids.end()) {
+        forgetOldest();
         auto* created = new AccessibleRow(&m_list, row);
         known = m_ids.emplace(row, QAccessible::registerAccessibleInterface(created)).first;
+        m_made.push_back(row);
     }
     return QAccessible::accessibleInterface(known->second);
+}
+
+void AccessibleRows::forgetOldest() const
+{
+    while (m_made.size() >= kKeptRows) {
+        const int oldest = m_made.front();
+        m_made.pop_front();
+        // A reader that still holds it finds it gone, as a line scrolled away; asked for
+        // again, the entry gets a new one.
+        const auto known = m_ids.find(oldest);
+        QAccessible::deleteAccessibleInterface(known->second);
+        m_ids.erase(known);
+    }
 }
 
 int AccessibleRows::indexOf(const QAccessibleInterface* row) const
@@ -202,6 +217,7 @@ void AccessibleRows::forget()
     for (const auto& [row, id] : m_ids)
         QAccessible::deleteAccessibleInterface(id);
     m_ids.clear();
+    m_made.clear();
 }
 
 void AccessibleRows::tell(int event, int row) const

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <deque>
 #include <unordered_map>
 
 class ListBox;
@@ -9,7 +10,9 @@ class QAccessibleInterface;
 class QObject;
 
 // The accessible interfaces of a list box's entries: one per entry a screen reader asked
-// for, made when it asks, so that a long capture costs nothing here.
+// for, made when it asks, so that a long capture costs nothing here. Only the latest few
+// hundred are kept: a reader that follows the newest lines of a capture for days would
+// otherwise fill the registry (and every table behind it) with one interface per line.
 class AccessibleRows {
 public:
     explicit AccessibleRows(ListBox& list) : m_list(list) {}
@@ -26,8 +29,14 @@ public:
     void tell(int event, int row) const;
 
 private:
+    // More than a screen shows many times over, so that what a reader just walked through
+    // keeps its interfaces.
+    static constexpr std::size_t kKeptRows = 512;
+    void forgetOldest() const;
+
     ListBox& m_list;
     mutable std::unordered_map<int, unsigned> m_ids;  // entry -> QAccessible::Id
+    mutable std::deque<int> m_made;                   // entries of m_ids, oldest first
 };
 
 // The accessible interface of a list box (for the accessibility factory): role List, its

@@ -632,6 +632,25 @@ void TstApp::listsAreReadableByAccessibility()
     QCOMPARE(list->indexOfChild(list->child(1)), 1);
     QVERIFY(list->child(1)->state().selected);  // the monitor's newest line is selected
     QCOMPARE(list->child(1)->parent(), list);
+
+    // A reader that follows a long capture keeps a bounded number of rows, each still right.
+    m_window->cmdClear_Click();
+    for (int line = 0; line < 3000; ++line) {
+        for (const QChar c : QStringLiteral("%1p").arg(line))
+            m_window->AddChar(QString(c));
+    }
+    QTRY_COMPARE(monitor->shownCount(), 3001);
+    for (int row = 0; row < 3000; ++row) {
+        const QAccessibleInterface* child = list->child(row);
+        if (child->text(QAccessible::Name) != QStringLiteral("%1p").arg(row) || list->indexOfChild(child) != row)
+            QFAIL(qPrintable(QStringLiteral("row %1 differs").arg(row)));
+    }
+    const QAccessible::Id first = QAccessible::uniqueId(list->child(0));
+    QVERIFY(QAccessible::accessibleInterface(first));
+    for (int row = 1; row < 3000; ++row)
+        list->child(row);
+    QCOMPARE(QAccessible::accessibleInterface(first), nullptr);  // given back long ago
+    QCOMPARE(list->child(0)->text(QAccessible::Name), QStringLiteral("0p"));
 }
 
 void TstApp::screenReadersHearTheCurrentEntryAndSelectAsByClick()
