@@ -20,9 +20,12 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QLabel>
+#include <QSocketNotifier>
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <malloc.h>
 #include <poll.h>
 #include <sys/resource.h>
@@ -64,14 +67,8 @@ qint64 residentBytes()
     return fields.value(1).toLongLong() * sysconf(_SC_PAGESIZE);
 }
 
-// The whole process, every thread: what the user's system monitor shows for Wirelark.
-double processCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+// A screen reader that follows the capture reads this many of the newest lines.
+constexpr int kLinesReadAloud = 20;
 
 // The X server that DISPLAY names, found among the processes: its own CPU is part of what
 // painting costs. 0 when there is none (offscreen) or it cannot be found.
@@ -113,9 +110,52 @@ int expectedHits(const QByteArray& text)
     return hits;
 }
 
+// Shares of one core, by the scheduler's clock over every thread; the process's tick-sampled
+// user and system time beside it, as top would show it.
 struct Cpu {
-    double process = 0;  // share of one core
+    double process = 0;
     double xServer = 0;
+    double processTicks = 0;
+    double together() const { return process + xServer; }
+};
+
+// Several rounds of the same measurement, as medians.
+Cpu medianOf(const QList<Cpu>& rounds)
+{
+    QList<double> process, xServer, ticks;
+    for (const Cpu& round : rounds) {
+        process << round.process;
+        xServer << round.xServer;
+        ticks << round.processTicks;
+    }
+    return {median(process), median(xServer), median(ticks)};
+}
+
+// The CPU of a process and of the X server over a stretch of time.
+class CpuClock {
+public:
+    CpuClock(pid_t process, pid_t xServer) : m_process(process), m_xServer(xServer)
+    {
+        m_clock.start();
+        m_processBefore = scheduledSecondsOf(process);
+        m_xBefore = scheduledSecondsOf(xServer);
+        m_ticksBefore = cpuSecondsOf(process);
+    }
+    Cpu read() const
+    {
+        const double elapsed = m_clock.nsecsElapsed() / 1e9;
+        return {(scheduledSecondsOf(m_process) - m_processBefore) / elapsed,
+                (scheduledSecondsOf(m_xServer) - m_xBefore) / elapsed,
+                (cpuSecondsOf(m_process) - m_ticksBefore) / elapsed};
+    }
+
+private:
+    pid_t m_process;
+    pid_t m_xServer;
+    QElapsedTimer m_clock;
+    double m_processBefore = 0;
+    double m_xBefore = 0;
+    double m_ticksBefore = 0;
 };
 
 struct Figures {
@@ -134,33 +174,37 @@ public:
     // Returns the memory the process grew by per line added (0 when none was added).
     double prefill(int lines);
     Figures measure(qint64 characters, double pacedSeconds, Cpu* cpu);
+    // The floor: a bare read loop on the same terminal in a process of its own, at the same
+    // pace; with repaint, a window showing the newest line 25 times a second as well.
+    Cpu measureFloor(double pacedSeconds, bool repaint);
+    // While measuring, a screen reader reads the newest lines every this many milliseconds.
+    void setReaderInterval(int milliseconds) { m_readerEveryMs = milliseconds; }
     // Resident bytes per received character over a fill, and the share Clear gives back.
     std::pair<double, double> measureMemory(qint64 characters);
 
     ListBox* monitor() { return m_window->findChild<ListBox*>(QStringLiteral("lstMonitor")); }
-    // What a screen reader does that has read every entry of the lists once.
-    qint64 readAllEntriesAsScreenReader()
-    {
-        qint64 read = 0;
-        for (const char* name : {"lstMonitor", "lstResult", "lstAutoFilter"}) {
-            QAccessibleInterface* list =
-                QAccessible::queryAccessibleInterface(m_window->findChild<ListBox*>(QLatin1String(name)));
-            for (int i = 0; list && i < list->childCount(); ++i)
-                read += list->child(i)->text(QAccessible::Name).size();
-        }
-        return read;
-    }
     ListBox* results() { return m_window->findChild<ListBox*>(QStringLiteral("lstResult")); }
+    void clear()
+    {
+        m_window->cmdClear_Click();
+        m_window->cmdClearResultAutoFilter_Click();
+    }
 
 private:
     QByteArray monitorTextFrom(int line);
+    // A process of its own writes the text into the terminal, at the line rate when paced.
+    pid_t startWriter(const QByteArray& text, double pacedSeconds);
+    void readNewestLinesAloud();
 
     ProbeTraffic m_traffic;
     QTemporaryDir m_folder;
     CountingDialogs m_dialogs;
     std::unique_ptr<frmWirelark> m_window;
     int m_farEnd = -1;
+    QString m_device;
     MSComm* m_port = nullptr;
+    int m_readerEveryMs = 0;
+    qint64 m_readAloud = 0;  // what the screen reader was told, so that nothing is left unread
     qint64 m_received = 0;
     int m_pacingMs = 1;  // how often the paced writer hands characters to the terminal
     bool m_crlf = true;
@@ -181,6 +225,7 @@ bool Bench::start()
     const QString device = openProbeTerminal(m_farEnd);
     if (device.isEmpty())
         return false;
+    m_device = device;
     QDir::setCurrent(m_folder.path());
     QFile filters(QStringLiteral("Filter4.ini"));
     if (!filters.open(QIODevice::WriteOnly))
@@ -231,6 +276,49 @@ QByteArray Bench::monitorTextFrom(int line)
     return text;
 }
 
+pid_t Bench::startWriter(const QByteArray& text, double pacedSeconds)
+{
+    // A process of its own, so that the CPU counted is the reader's alone.
+    const pid_t writer = fork();
+    if (writer != 0)
+        return writer;
+    timespec start{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    qsizetype done = 0;
+    while (done < text.size()) {
+        qsizetype chunk = text.size() - done;
+        if (pacedSeconds > 0) {
+            timespec now{};
+            clock_gettime(CLOCK_MONOTONIC, &now);
+            const double elapsed = double(now.tv_sec - start.tv_sec) + (now.tv_nsec - start.tv_nsec) / 1e9;
+            chunk = std::min<qsizetype>(chunk, qsizetype(elapsed * kLineRate) - done);
+            if (chunk <= 0) {
+                ::usleep(useconds_t(m_pacingMs * 1000));
+                continue;
+            }
+        }
+        const ssize_t written = ::write(m_farEnd, text.constData() + done, static_cast<size_t>(chunk));
+        if (written > 0)
+            done += written;
+        else if (written < 0 && errno != EINTR && errno != EAGAIN)
+            ::_exit(1);
+    }
+    ::_exit(0);
+}
+
+void Bench::readNewestLinesAloud()
+{
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(monitor());
+    if (!list)
+        return;
+    const int count = list->childCount();
+    for (int row = std::max(0, count - kLinesReadAloud); row < count; ++row) {
+        QAccessibleInterface* line = list->child(row);
+        if (line)
+            m_readAloud += line->text(QAccessible::Name).size() + (line->state().selected ? 1 : 0);
+    }
+}
+
 Figures Bench::measure(qint64 characters, double pacedSeconds, Cpu* cpu)
 {
     Figures figures;
@@ -240,33 +328,7 @@ Figures Bench::measure(qint64 characters, double pacedSeconds, Cpu* cpu)
     const QByteArray text = m_traffic.generate(pacedSeconds > 0 ? qint64(pacedSeconds * kLineRate) : characters);
     const qint64 receivedBefore = m_received;
     const qint64 memoryBefore = residentBytes();
-
-    // The writer is a process of its own, so that the CPU counted is Wirelark's alone.
-    const pid_t writer = fork();
-    if (writer == 0) {
-        timespec start{};
-        clock_gettime(CLOCK_MONOTONIC, &start);
-        qsizetype done = 0;
-        while (done < text.size()) {
-            qsizetype chunk = text.size() - done;
-            if (pacedSeconds > 0) {
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
-                const double elapsed = double(now.tv_sec - start.tv_sec) + (now.tv_nsec - start.tv_nsec) / 1e9;
-                chunk = std::min<qsizetype>(chunk, qsizetype(elapsed * kLineRate) - done);
-                if (chunk <= 0) {
-                    ::usleep(useconds_t(m_pacingMs * 1000));
-                    continue;
-                }
-            }
-            const ssize_t written = ::write(m_farEnd, text.constData() + done, static_cast<size_t>(chunk));
-            if (written > 0)
-                done += written;
-            else if (written < 0 && errno != EINTR && errno != EAGAIN)
-                ::_exit(1);
-        }
-        ::_exit(0);
-    }
+    const pid_t writer = startWriter(text, pacedSeconds);
     bool failed = writer < 0;
 
     // A timer that should tick every few milliseconds: how late it comes is how long the
@@ -294,14 +356,17 @@ Figures Bench::measure(qint64 characters, double pacedSeconds, Cpu* cpu)
         if (m_received - receivedBefore >= text.size() || failed)
             loop.quit();
     });
-    const double cpuBefore = processCpuSeconds();
-    const double xBefore = cpuSecondsOf(m_xServer);
+    QTimer reader;
+    QObject::connect(&reader, &QTimer::timeout, [this] { readNewestLinesAloud(); });
+    if (m_readerEveryMs > 0)
+        reader.start(m_readerEveryMs);
+    const CpuClock cpuClock(::getpid(), m_xServer);
     tick.start();
     done.start();
     loop.exec();
     const double elapsed = clock.nsecsElapsed() / 1e9;
-    const double cpuUsed = processCpuSeconds() - cpuBefore;
-    const double xUsed = cpuSecondsOf(m_xServer) - xBefore;
+    const Cpu used = cpuClock.read();
+    reader.stop();
     tick.stop();
     done.stop();
     if (writer > 0)
@@ -321,8 +386,96 @@ Figures Bench::measure(qint64 characters, double pacedSeconds, Cpu* cpu)
     const auto hitLines = [](int count) { return count > 0 ? count - 1 : 0; };
     figures.hitsRight = hitLines(results()->ListCount()) - hitLines(resultsBefore) == expectedHits(text);
     if (cpu)
-        *cpu = {cpuUsed / elapsed, xUsed / elapsed};
+        *cpu = used;
     return figures;
+}
+
+Cpu Bench::measureFloor(double pacedSeconds, bool repaint)
+{
+    // The window lets go of the terminal while the floor reads it.
+    m_window->cmdPortOpen_Click();
+    const QByteArray text = m_traffic.generate(qint64(pacedSeconds * kLineRate));
+    QProcess floor;
+    QStringList arguments = {QStringLiteral("--floor-child"), m_device, QStringLiteral("--chars"),
+                             QString::number(text.size())};
+    if (repaint)
+        arguments << QStringLiteral("--floor-repaint");
+    floor.start(QCoreApplication::applicationFilePath(), arguments);
+    Cpu cpu;
+    // It says "ready" once it holds the terminal open and "done" once everything came, then
+    // waits for its standard input to close, so that its CPU can still be read.
+    const auto said = [&floor](const QByteArray& word, int milliseconds) {
+        QElapsedTimer waiting;
+        waiting.start();
+        while (!floor.canReadLine() && waiting.elapsed() < milliseconds)
+            floor.waitForReadyRead(100);
+        return floor.readLine().trimmed() == word;
+    };
+    if (said("ready", 10000)) {
+        const pid_t writer = startWriter(text, pacedSeconds);
+        const CpuClock cpuClock(pid_t(floor.processId()), repaint ? m_xServer : 0);
+        if (said("done", int(pacedSeconds * 1000) + 30000))
+            cpu = cpuClock.read();
+        if (writer > 0)
+            waitpid(writer, nullptr, 0);
+    }
+    floor.closeWriteChannel();
+    if (!floor.waitForFinished(5000)) {
+        floor.kill();
+        floor.waitForFinished();
+    }
+    m_window->cmdPortOpen_Click();
+    return cpu;
+}
+
+// The floor's own process: reads the terminal until the given number of characters came,
+// with no more than a read loop needs (and, with repaint, a window showing the newest line).
+int runFloor(const QString& device, qint64 characters, bool repaint)
+{
+    const int fd = ::open(device.toLocal8Bit().constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return 2;
+    std::puts("ready");
+    std::fflush(stdout);
+    qint64 received = 0;
+    char buffer[65536];
+    const auto done = [&buffer] {
+        std::puts("done");
+        std::fflush(stdout);
+        while (::read(STDIN_FILENO, buffer, sizeof buffer) > 0) {
+        }
+        return 0;
+    };
+    if (!repaint) {
+        while (received < characters) {
+            pollfd readable{fd, POLLIN, 0};
+            ::poll(&readable, 1, -1);
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got > 0)
+                received += got;
+        }
+        return done();
+    }
+    QLabel newest;
+    newest.setFont(QFont(QStringLiteral("Liberation Mono")));
+    newest.resize(800, 40);
+    newest.show();
+    QByteArray line;
+    QSocketNotifier notifier(fd, QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, [&] {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got <= 0)
+            return;
+        received += got;
+        line = QByteArray(buffer, got).right(100);
+        if (received >= characters)
+            QCoreApplication::quit();
+    });
+    QTimer refresh;
+    QObject::connect(&refresh, &QTimer::timeout, [&] { newest.setText(QString::fromLatin1(line)); });
+    refresh.start(40);
+    QCoreApplication::exec();
+    return done();
 }
 
 // Bytes the program holds on the heap (malloc's own count, blocks of its own included):
@@ -466,16 +619,24 @@ int main(int argc, char* argv[])
                                          QStringLiteral("Characters fed through AddChar to measure memory per character."),
                                          QStringLiteral("n"), QStringLiteral("20000000"));
     const QCommandLineOption a11yFlat(QStringLiteral("a11y-client"),
-                                      QStringLiteral("With --paced: CPU at the line rate with a screen reader that has read "
-                                                     "every entry, at the start and after this many monitor lines."),
-                                      QStringLiteral("lines"), QStringLiteral("0"));
+                                      QStringLiteral("With --paced: CPU at the line rate (16 ms deliveries) with a screen "
+                                                     "reader reading the newest lines every 2 s, at these monitor sizes."),
+                                      QStringLiteral("lines"), QString());
+    const QCommandLineOption rounds(QStringLiteral("rounds"), QStringLiteral("Paced rounds, reported as medians."),
+                                    QStringLiteral("n"), QStringLiteral("3"));
+    const QCommandLineOption floorChild(QStringLiteral("floor-child"), QStringLiteral("(internal) The floor's reader."),
+                                        QStringLiteral("device"));
+    const QCommandLineOption floorRepaint(QStringLiteral("floor-repaint"), QStringLiteral("(internal) With a window."));
     const QCommandLineOption scanLive(QStringLiteral("scan-live"),
                                       QStringLiteral("Seconds that wirelark-scan --port watches a pseudo-terminal written at "
                                                      "the line rate, with five entries and --save."),
                                       QStringLiteral("s"), QStringLiteral("20"));
     options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden, scanChars, noCrlf, memoryChars, a11yFlat,
-                        scanLive});
+                        scanLive, rounds, floorChild, floorRepaint});
     options.process(app);
+    if (options.isSet(floorChild))
+        return runFloor(options.value(floorChild), options.value(characters).toLongLong(), options.isSet(floorRepaint));
+    int roundCount = std::max(1, options.value(rounds).toInt());
 
     QList<int> lineCounts;
     for (const QString& size : options.value(sizes).split(QLatin1Char(',')))
@@ -492,6 +653,7 @@ int main(int argc, char* argv[])
         pacedSeconds = 0.3;
         scanned = 200000;
         memoryFill = 100000;
+        roundCount = 1;
     }
 
     Bench bench(options.value(seed).toUInt());
@@ -531,41 +693,70 @@ int main(int argc, char* argv[])
         lost += figures.lost;
         hitsRight = hitsRight && figures.hitsRight;
     }
-    double cpuLineRate = 0;
+    double cpuLineRate = 0, cpu16 = 0, floor16 = 0;
     if (pacedSeconds > 0) {
         // The characters come every millisecond, or every 16 as from a USB adapter's timer.
+        // Each round measures the window, then the floor on the same terminal at the same pace.
         const int chunks[] = {options.isSet(chunk) ? options.value(chunk).toInt() : 1, 16};
+        std::printf("paced at the line rate, medians of %d rounds of %.1f s, %% of one core by the scheduler's clock "
+                    "(tick-sampled user+system of the process in brackets):\n",
+                    roundCount, pacedSeconds);
         for (int pacing : chunks) {
             bench.setPacing(pacing);
-            Cpu cpu;
-            const Figures figures = bench.measure(0, pacedSeconds, &cpu);
-            std::printf("paced at the line rate for %.1f s, every %d ms: process %.1f %%, X server %.1f %%, "
-                        "together %.1f %% of one core, stall %.1f ms, lost %lld\n",
-                        pacedSeconds, pacing, cpu.process * 100, cpu.xServer * 100, (cpu.process + cpu.xServer) * 100,
-                        figures.stallMs, static_cast<long long>(figures.lost));
+            QList<Cpu> window, bare, repainting;
+            for (int round = 0; round < roundCount; ++round) {
+                Cpu cpu;
+                const Figures figures = bench.measure(0, pacedSeconds, &cpu);
+                window << cpu;
+                lost += figures.lost;
+                hitsRight = hitsRight && figures.hitsRight;
+                bare << bench.measureFloor(pacedSeconds, false);
+                repainting << bench.measureFloor(pacedSeconds, true);
+            }
+            const Cpu w = medianOf(window), b = medianOf(bare), r = medianOf(repainting);
+            std::printf("  every %2d ms: window %.2f (%.2f) + X %.2f = %.2f; floor: bare read loop %.2f (%.2f), "
+                        "read loop with a 25 Hz window %.2f + X %.2f = %.2f; window / floor with window %.1f\n",
+                        pacing, w.process * 100, w.processTicks * 100, w.xServer * 100, w.together() * 100,
+                        b.process * 100, b.processTicks * 100, r.process * 100, r.xServer * 100, r.together() * 100,
+                        r.together() > 0 ? w.together() / r.together() : 0);
+            std::fflush(stdout);
             if (pacing == chunks[0])
-                cpuLineRate = (cpu.process + cpu.xServer) * 100;
-            lost += figures.lost;
-            hitsRight = hitsRight && figures.hitsRight;
+                cpuLineRate = w.together() * 100;
+            if (pacing == 16) {
+                cpu16 = w.together() * 100;
+                floor16 = r.together() * 100;
+            }
             if (options.isSet(chunk))
                 break;
         }
     }
-    const int a11yLines = options.value(a11yFlat).toInt();
-    if (pacedSeconds > 0 && a11yLines > 0) {
-        bench.setPacing(1);
-        double cpuAt[2] = {0, 0};
-        for (int step = 0; step < 2; ++step) {
-            if (step == 1)
-                bench.prefill(a11yLines);
-            bench.readAllEntriesAsScreenReader();
-            Cpu cpu;
-            bench.measure(0, pacedSeconds, &cpu);
-            cpuAt[step] = (cpu.process + cpu.xServer) * 100;
+    const QString a11ySizes = options.value(a11yFlat);
+    double a11ySpread = 0;
+    if (pacedSeconds > 0 && !a11ySizes.isEmpty()) {
+        bench.setPacing(16);
+        bench.setReaderInterval(2000);
+        bench.clear();
+        QList<double> atSize;
+        for (const QString& size : a11ySizes.split(QLatin1Char(','))) {
+            bench.prefill(size.toInt());
+            QList<Cpu> measured;
+            for (int round = 0; round < roundCount; ++round) {
+                Cpu cpu;
+                const Figures figures = bench.measure(0, pacedSeconds, &cpu);
+                lost += figures.lost;
+                measured << cpu;
+            }
+            const Cpu m = medianOf(measured);
+            atSize << m.together();
+            std::printf("with a screen reader reading the newest %d lines every 2 s, at %d monitor lines: window %.2f "
+                        "+ X %.2f = %.2f %%\n",
+                        kLinesReadAloud, bench.monitor()->ListCount(), m.process * 100, m.xServer * 100,
+                        m.together() * 100);
+            std::fflush(stdout);
         }
-        std::printf("with a screen reader that read every entry: %.1f %% at the start, %.1f %% after %d monitor lines "
-                    "(%+.0f %%)\n",
-                    cpuAt[0], cpuAt[1], a11yLines, cpuAt[0] > 0 ? (cpuAt[1] / cpuAt[0] - 1) * 100 : 0);
+        const auto [lowest, highest] = std::minmax_element(atSize.begin(), atSize.end());
+        a11ySpread = *lowest > 0 ? *highest / *lowest - 1 : 0;
+        bench.setReaderInterval(0);
     }
     double bytesPerChar = 0;
     if (memoryFill > 0) {
@@ -603,9 +794,10 @@ int main(int argc, char* argv[])
         liveCpu = live.cpuPercent;
         liveP99 = live.latencyP99Ms;
     }
-    std::printf("x_linerate=%.1f flat=%.2f bytes_per_line=%.0f stall_ms=%.1f lost=%lld cpu_linerate=%.1f "
-                "bytes_per_char=%.2f scan_live_cpu=%.2f scan_live_p99_ms=%.1f\n",
+    std::printf("x_linerate=%.1f flat=%.2f bytes_per_line=%.0f stall_ms=%.1f lost=%lld cpu_linerate=%.2f "
+                "cpu_16ms=%.2f floor_16ms=%.2f a11y_spread=%.2f bytes_per_char=%.2f scan_live_cpu=%.2f "
+                "scan_live_p99_ms=%.1f\n",
                 minRatio, rateAtEmpty > 0 ? rateAtLargest / rateAtEmpty : 0, bytesAtLargest, worstStall,
-                static_cast<long long>(lost), cpuLineRate, bytesPerChar, liveCpu, liveP99);
+                static_cast<long long>(lost), cpuLineRate, cpu16, floor16, a11ySpread, bytesPerChar, liveCpu, liveP99);
     return lost == 0 && hitsRight ? 0 : 1;
 }

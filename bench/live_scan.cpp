@@ -113,7 +113,8 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
                 latencies.push_back((now - writtenAt[static_cast<std::size_t>(hitAt[hit])]) / 1e6);
         }
     };
-    const double cpuBefore = cpuSecondsOf(pid);
+    const double cpuBefore = scheduledSecondsOf(pid);
+    const double ticksBefore = cpuSecondsOf(pid);
     clock.restart();
     qsizetype written = 0;
     bool measuredStart = false;
@@ -135,7 +136,8 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
             readHits();
     }
     const double elapsed = clock.nsecsElapsed() / 1e9;
-    figures.cpuPercent = (cpuSecondsOf(pid) - cpuBefore) / elapsed * 100;
+    figures.cpuPercent = (scheduledSecondsOf(pid) - cpuBefore) / elapsed * 100;
+    figures.tickCpuPercent = (cpuSecondsOf(pid) - ticksBefore) / elapsed * 100;
     figures.residentEndMb = residentMbOf(pid);
     // The last hits arrive within a collection; then the watch is stopped as a user stops it.
     QElapsedTimer draining;

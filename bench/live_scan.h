@@ -8,7 +8,8 @@
 // wirelark-scan --port as a test rig runs it: on a pseudo-terminal written at exactly the
 // line rate, with the given entries and --save, the whole process measured from outside.
 struct LiveScanFigures {
-    double cpuPercent = 0;     // of one core, over the run
+    double cpuPercent = 0;     // of one core, over the run, by the scheduler's clock
+    double tickCpuPercent = 0; // the same from the tick-sampled user and system times
     double residentStartMb = 0;
     double residentEndMb = 0;
     double latencyP99Ms = 0;   // from the write of a hit's last character to its line's arrival
