@@ -748,10 +748,9 @@ int main(int argc, char* argv[])
             }
             const Cpu m = medianOf(measured);
             atSize << m.together();
-            std::printf("with a screen reader reading the newest %d lines every 2 s, at %d monitor lines: window %.2f "
-                        "+ X %.2f = %.2f %%\n",
-                        kLinesReadAloud, bench.monitor()->ListCount(), m.process * 100, m.xServer * 100,
-                        m.together() * 100);
+            std::printf("with a screen reader reading the newest %d lines every 2 s, from %d monitor lines: window "
+                        "%.2f + X %.2f = %.2f %%\n",
+                        kLinesReadAloud, size.toInt(), m.process * 100, m.xServer * 100, m.together() * 100);
             std::fflush(stdout);
         }
         const auto [lowest, highest] = std::minmax_element(atSize.begin(), atSize.end());
