@@ -93,8 +93,17 @@ NumberLabel::NumberLabel(const QString& caption, QWidget* parent) : Label(QStrin
     setAccessibleName(caption);
 }
 
+void NumberLabel::SetCaption(qint64 number)
+{
+    if (m_number == number)
+        return;
+    SetCaption(QString::number(number));
+    m_number = number;
+}
+
 void NumberLabel::SetCaption(const QString& caption)
 {
+    m_number.reset();
     m_caption = caption;
     if (!m_refresh) {
         Label::SetCaption(caption);

@@ -9,6 +9,7 @@
 #include "app/glyph_text.h"
 
 #include <memory>
+#include <optional>
 
 // Colour values as the window's logic holds them: red + 256 * green + 65536 * blue.
 using ColorValue = int;
@@ -65,6 +66,9 @@ public:
     NumberLabel(const QString& caption, QWidget* parent);
 
     void SetCaption(const QString& caption) override;
+    // The caption is the number in decimal; setting the number it already shows costs nothing,
+    // as the monitor's index label is set with every received character.
+    void SetCaption(qint64 number);
     const QString& Caption() const { return m_caption; }
     void showAtTicksOf(ScreenRefresh* refresh);
 
@@ -76,6 +80,7 @@ protected:
 private:
     std::unique_ptr<GlyphText> m_glyphs;
     QString m_caption;
+    std::optional<qint64> m_number;  // the number m_caption spells, when it was set as one
     ScreenRefresh* m_refresh = nullptr;
 };
 // Makes screen readers see number labels as above; once, before the first window.

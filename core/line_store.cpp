@@ -17,8 +17,7 @@ QByteArray LineStore::line(int row) const
 
 qint64 LineStore::memoryUse() const
 {
-    return qint64(m_blocks.size()) * kBlockSize + qint64(m_lengths.size()) +
-           qint64(m_groupStarts.size()) * qint64(sizeof(qint64)) +
+    return qint64(m_blocks.size()) * kBlockSize + m_count + (m_count + kGroup - 1) / kGroup * qint64(sizeof(qint64)) +
            qint64(m_longLengths.size()) * (qint64(sizeof(int) + sizeof(qsizetype)) + kNodeOverhead) + m_recentBytes;
 }
 
@@ -65,6 +64,7 @@ void LineStore::pack(QByteArrayView line)
             const quint32 source = static_cast<quint32>(*seen);
             store(QByteArrayView(reinterpret_cast<const char*>(&source), kRepeatSize));
             m_lengths.push_back(kRepeat);
+            ++m_count;
             return;
         }
         if (m_recent.size() >= kRecentLines)
@@ -79,6 +79,7 @@ void LineStore::pack(QByteArrayView line)
         m_lengths.push_back(kLongLength);
         m_longLengths[row] = line.size();
     }
+    ++m_count;
 }
 
 void LineStore::forgetRecent()
@@ -113,6 +114,7 @@ std::vector<QByteArray> LineStore::truncate(int rows)
         dropped.push_back(line(row));
     m_end = rows < count() ? start(rows) : m_end;
     m_lengths.resize(static_cast<std::size_t>(rows));
+    m_count = rows;
     m_groupStarts.resize(static_cast<std::size_t>((rows + kGroup - 1) / kGroup));
     for (auto it = m_longLengths.begin(); it != m_longLengths.end();)
         it = it->first >= rows ? m_longLengths.erase(it) : std::next(it);
@@ -144,6 +146,7 @@ void LineStore::clear()
     // Swapped with empty ones, so that Clear gives the memory back.
     std::vector<std::unique_ptr<char[]>>().swap(m_blocks);
     std::deque<quint8>().swap(m_lengths);
+    m_count = 0;
     std::deque<qint64>().swap(m_groupStarts);
     m_longLengths.clear();
     m_recent = QHash<QByteArray, int>();

@@ -22,7 +22,7 @@ public:
     LineStore(const LineStore&) = delete;
     LineStore& operator=(const LineStore&) = delete;
 
-    int count() const { return static_cast<int>(m_lengths.size()); }
+    int count() const { return m_count; }
     QByteArray line(int row) const;
     // The memory the entries take, in bytes (what a capture is held to).
     qint64 memoryUse() const;
@@ -54,6 +54,7 @@ private:
     std::vector<std::unique_ptr<char[]>> m_blocks;
     qint64 m_end = 0;                    // where the next finished entry begins
     std::deque<quint8> m_lengths;        // of every finished entry (no slack of a doubling vector)
+    int m_count = 0;                     // m_lengths.size(), asked for with every character
     std::deque<qint64> m_groupStarts;    // where entries 0, 64, 128 ... begin
     std::unordered_map<int, qsizetype> m_longLengths;
     QHash<QByteArray, int> m_recent;     // distinct lines lately seen -> their row

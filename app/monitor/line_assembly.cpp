@@ -32,5 +32,5 @@ void frmWirelark::AddChar(const QString& ch)
 
 void frmWirelark::ShowListIndex()
 {
-    lblListIndexMonitor->SetCaption(QString::number(lstMonitor->ListIndex()));
+    lblListIndexMonitor->SetCaption(lstMonitor->ListIndex());
 }
