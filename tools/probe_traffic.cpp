@@ -55,7 +55,8 @@ QByteArray ProbeTraffic::generate(qsizetype count)
 QByteArray ProbeTraffic::temperatureRead()
 {
     m_temperature = std::clamp(m_temperature + below(3) - 1, -110, 250);
-    const int raw = (m_temperature << 7) & 0xFFFF;
+    // The register holds the half degrees in its upper nine bits, in two's complement.
+    const int raw = static_cast<int>((static_cast<unsigned>(m_temperature) << 7) & 0xFFFFu);
     // Pointer to the temperature register, then two bytes read; the master NACKs the last.
     return "s" + sent(0x90) + sent(0x00) + "r" + sent(0x91) + sent(raw >> 8) + sent(raw, false) + "p";
 }
