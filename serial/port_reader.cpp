@@ -2,6 +2,7 @@
 
 #include "serial/comm_port.h"
 
+#include <QElapsedTimer>
 #include <QSerialPort>
 
 #include <algorithm>
@@ -10,8 +11,9 @@ namespace {
 
 // Arrivals of a slow line are collected this long in the driver before they are read: an
 // adapter that hands over characters every millisecond then costs one wake-up for several
-// deliveries, still far within the screen's 40 ms refresh.
-constexpr unsigned long kCollectMs = 10;
+// deliveries, still far within the screen's 40 ms refresh. Deliveries further apart than this
+// are read as they come: collecting would only add a wake-up of its own.
+constexpr qint64 kCollectMs = 10;
 // More than this in one read is more than the line rate brings in a few milliseconds: the
 // input is a burst (or comes faster than any line rate), and is read on at once.
 constexpr qsizetype kBurstBytes = 256;
@@ -83,8 +85,10 @@ public:
             if (!m_device || m_device->bytesAvailable() == 0)
                 break;
         }
-        if (taken < kBurstBytes)
-            QThread::msleep(kCollectMs);
+        const bool frequent = m_sinceRead.isValid() && m_sinceRead.elapsed() < kCollectMs;
+        if (taken < kBurstBytes && frequent)
+            QThread::msleep(static_cast<unsigned long>(kCollectMs));
+        m_sinceRead.start();
     }
 
 private:
@@ -124,6 +128,7 @@ private:
     LineErrorSource& m_lineErrors;
     std::unique_ptr<QSerialPort> m_device;
     LineErrorCounts m_lastCounts;
+    QElapsedTimer m_sinceRead;  // since the reader last went back to waiting
     bool m_hasCounters = false;  // the device keeps error counters: asked once per arrival
 };
 
