@@ -74,6 +74,7 @@ protected:
     void showSwitchOff();
     // The capture has reached its memory ceiling: the monitor stops (serial/monitor_switch.cpp)
     void setCaptureLimit();
+    qint64 captureMemory() const;  // what the monitor and the result list hold
     bool captureIsFull() const;
     void stopFullCapture();
 

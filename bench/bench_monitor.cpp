@@ -110,15 +110,6 @@ int expectedHits(const QByteArray& text)
     return hits;
 }
 
-// Shares of one core, by the scheduler's clock over every thread; the process's tick-sampled
-// user and system time beside it, as top would show it.
-struct Cpu {
-    double process = 0;
-    double xServer = 0;
-    double processTicks = 0;
-    double together() const { return process + xServer; }
-};
-
 // Several rounds of the same measurement, as medians.
 Cpu medianOf(const QList<Cpu>& rounds)
 {
@@ -130,33 +121,6 @@ Cpu medianOf(const QList<Cpu>& rounds)
     }
     return {median(process), median(xServer), median(ticks)};
 }
-
-// The CPU of a process and of the X server over a stretch of time.
-class CpuClock {
-public:
-    CpuClock(pid_t process, pid_t xServer) : m_process(process), m_xServer(xServer)
-    {
-        m_clock.start();
-        m_processBefore = scheduledSecondsOf(process);
-        m_xBefore = scheduledSecondsOf(xServer);
-        m_ticksBefore = cpuSecondsOf(process);
-    }
-    Cpu read() const
-    {
-        const double elapsed = m_clock.nsecsElapsed() / 1e9;
-        return {(scheduledSecondsOf(m_process) - m_processBefore) / elapsed,
-                (scheduledSecondsOf(m_xServer) - m_xBefore) / elapsed,
-                (cpuSecondsOf(m_process) - m_ticksBefore) / elapsed};
-    }
-
-private:
-    pid_t m_process;
-    pid_t m_xServer;
-    QElapsedTimer m_clock;
-    double m_processBefore = 0;
-    double m_xBefore = 0;
-    double m_ticksBefore = 0;
-};
 
 struct Figures {
     int lines = 0;
@@ -786,10 +750,10 @@ int main(int argc, char* argv[])
         const LiveScanFigures live =
             measureLiveScan(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), kSearchStrings,
                             options.value(seed).toUInt() + 2, liveSeconds, liveFolder.path());
-        std::printf("wirelark-scan --port at the line rate for %.0f s, five entries, --save: %.2f %% of one core, "
-                    "resident %.1f MB after 1 s and %.1f MB at the end, hit latency p99 %.1f ms (max %.1f ms) over "
+        std::printf("wirelark-scan --port at the line rate for %.0f s, five entries, --save: %.2f %% of one core "
+                    "(tick-sampled %.2f), resident %.1f MB after 1 s and %.1f MB at the end, hit latency p99 %.1f ms (max %.1f ms) over "
                     "%lld hits (%lld expected), saved file %s\n",
-                    liveSeconds, live.cpuPercent, live.residentStartMb, live.residentEndMb, live.latencyP99Ms,
+                    liveSeconds, live.cpuPercent, live.tickCpuPercent, live.residentStartMb, live.residentEndMb, live.latencyP99Ms,
                     live.latencyMaxMs, static_cast<long long>(live.hits), static_cast<long long>(live.expectedHits),
                     live.fileExact ? "exact" : "DIFFERS");
         hitsRight = hitsRight && live.fileExact && live.hits == live.expectedHits;

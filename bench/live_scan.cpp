@@ -113,8 +113,7 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
                 latencies.push_back((now - writtenAt[static_cast<std::size_t>(hitAt[hit])]) / 1e6);
         }
     };
-    const double cpuBefore = scheduledSecondsOf(pid);
-    const double ticksBefore = cpuSecondsOf(pid);
+    const CpuClock cpuClock(pid, 0);
     clock.restart();
     qsizetype written = 0;
     bool measuredStart = false;
@@ -135,9 +134,9 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
         if (::poll(&readable, 1, 1) > 0)
             readHits();
     }
-    const double elapsed = clock.nsecsElapsed() / 1e9;
-    figures.cpuPercent = (scheduledSecondsOf(pid) - cpuBefore) / elapsed * 100;
-    figures.tickCpuPercent = (cpuSecondsOf(pid) - ticksBefore) / elapsed * 100;
+    const Cpu cpu = cpuClock.read();
+    figures.cpuPercent = cpu.process * 100;
+    figures.tickCpuPercent = cpu.processTicks * 100;
     figures.residentEndMb = residentMbOf(pid);
     // The last hits arrive within a collection; then the watch is stopped as a user stops it.
     QElapsedTimer draining;

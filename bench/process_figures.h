@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QList>
 #include <QString>
@@ -61,3 +62,39 @@ inline double median(QList<double> values)
     const qsizetype middle = values.size() / 2;
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
+
+// Shares of one core, by the scheduler's clock over every thread; the process's tick-sampled
+// user and system time beside it, as top would show it.
+struct Cpu {
+    double process = 0;
+    double xServer = 0;
+    double processTicks = 0;
+    double together() const { return process + xServer; }
+};
+
+// The CPU of a process and of the X server (0: none) over a stretch of time.
+class CpuClock {
+public:
+    CpuClock(pid_t process, pid_t xServer) : m_process(process), m_xServer(xServer)
+    {
+        m_clock.start();
+        m_processBefore = scheduledSecondsOf(process);
+        m_xBefore = scheduledSecondsOf(xServer);
+        m_ticksBefore = cpuSecondsOf(process);
+    }
+    Cpu read() const
+    {
+        const double elapsed = m_clock.nsecsElapsed() / 1e9;
+        return {(scheduledSecondsOf(m_process) - m_processBefore) / elapsed,
+                (scheduledSecondsOf(m_xServer) - m_xBefore) / elapsed,
+                (cpuSecondsOf(m_process) - m_ticksBefore) / elapsed};
+    }
+
+private:
+    pid_t m_process;
+    pid_t m_xServer;
+    QElapsedTimer m_clock;
+    double m_processBefore = 0;
+    double m_xBefore = 0;
+    double m_ticksBefore = 0;
+};

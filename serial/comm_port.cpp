@@ -130,7 +130,6 @@ void MSComm::takeArrivals()
         m_received.insert(m_received.end(), arrivals.bytes.begin(), arrivals.bytes.end());
         m_arrived += static_cast<quint64>(arrivals.bytes.size());
         m_receiveStalled = false;
-        m_reader->setWaitingElsewhere(static_cast<qsizetype>(m_received.size()));
     }
     m_pendingEvents.insert(m_pendingEvents.end(), arrivals.lineEvents.begin(), arrivals.lineEvents.end());
     if (!arrivals.goneReason.isEmpty() && !m_deviceLost) {

@@ -82,7 +82,7 @@ public:
             const QByteArray bytes = m_device->read(room);
             m_reader.hand(bytes, lineEvents());
             taken += bytes.size();
-            if (!m_device || m_device->bytesAvailable() == 0)
+            if (m_device->bytesAvailable() == 0)
                 break;
         }
         const bool frequent = m_sinceRead.isValid() && m_sinceRead.elapsed() < kCollectMs;
@@ -192,22 +192,25 @@ Arrivals PortReader::take()
     return taken;
 }
 
+qsizetype PortReader::room() const
+{
+    return m_capacity.load() - m_inboxSize.load() - m_waitingElsewhere.load();
+}
+
 qsizetype PortReader::roomOrHoldBack()
 {
     m_heldBack.store(true);
-    const qsizetype room = m_capacity.load() - m_inboxSize.load() - m_waitingElsewhere.load();
-    if (room <= 0)
+    const qsizetype free = room();
+    if (free <= 0)
         return 0;
     m_heldBack.store(false);
-    return room;
+    return free;
 }
 
 void PortReader::resumeIfRoom()
 {
-    const qsizetype capacity = m_capacity.load();
-    const qsizetype room = capacity - m_inboxSize.load() - m_waitingElsewhere.load();
     // Half the bound free: the next read takes a good part of what waited, not a character.
-    if (room < std::max<qsizetype>(1, capacity / 2) || !m_worker)
+    if (room() < std::max<qsizetype>(1, m_capacity.load() / 2) || !m_worker)
         return;
     if (!m_heldBack.exchange(false))
         return;

@@ -61,6 +61,8 @@ private:
     // The reader's thread: how many characters may be taken now; with none, reading is held
     // back until the taker resumes it.
     qsizetype roomOrHoldBack();
+    // What the bound leaves: capacity less what waits here and on the taker's side.
+    qsizetype room() const;
     void resumeIfRoom();
 
     LineErrorSource& m_lineErrors;

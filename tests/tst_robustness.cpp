@@ -240,14 +240,10 @@ void TstRobustness::fastSourceWaitsWhileAddBoxIsOpen()
 {
     // A capture replayed into a pseudo-terminal as fast as it takes: far more than the
     // receive buffer holds while the "Add" box keeps the user busy for seconds.
-    PseudoTerminal probe;
-    QVERIFY(probe.isValid());
-    m_window = std::make_unique<TestWindow>(*m_dialogs, std::make_unique<MSComm>(PortMap({probe.devicePath()}),
-                                                                                  systemLineErrors()));
-    m_window->Form_Load();
+    loadOnProbe();
     m_window->cmdPortOpen_Click();
     const QByteArray sent = ProbeTraffic(24).generate(3400000);
-    const Feeder feeder(probe, sent);
+    const Feeder feeder(*m_probe, sent);
     // The box keeps the window's thread from taking anything until the writer is through,
     // or for three seconds when it has to wait.
     m_dialogs->whileInputOpen = [&] {
@@ -258,14 +254,7 @@ void TstRobustness::fastSourceWaitsWhileAddBoxIsOpen()
     };
     m_window->cmdAddItemAutoFilter_Click();
 
-    ListBox* monitor = m_window->list("lstMonitor");
-    const auto shown = [monitor] {
-        qsizetype characters = 0;
-        for (int row = 0; row < monitor->ListCount(); ++row)
-            characters += monitor->List(row).size();
-        return characters;
-    };
-    QTRY_COMPARE_WITH_TIMEOUT(shown(), sent.size(), 120000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->entries("lstMonitor").join(QString()).size(), sent.size(), 120000);
     QCOMPARE(m_dialogs->messages.size(), 0);  // no "Datenverlust!"
     m_dialogs->saveAnswers << m_folder->filePath(QStringLiteral("replay.log"));
     m_window->cmdSaveMon_Click();
@@ -276,11 +265,7 @@ void TstRobustness::fullCaptureStopsWithEverythingKept()
 {
     qputenv(memoryceiling::kVariable, "1M");
     const auto unset = qScopeGuard([] { qunsetenv(memoryceiling::kVariable); });
-    PseudoTerminal probe;
-    QVERIFY(probe.isValid());
-    m_window = std::make_unique<TestWindow>(*m_dialogs, std::make_unique<MSComm>(PortMap({probe.devicePath()}),
-                                                                                  systemLineErrors()));
-    m_window->Form_Load();
+    loadOnProbe();
     m_window->cmdPortOpen_Click();
     auto* portButton = m_window->control<QPushButton>("cmdPortOpen");
     ListBox* monitor = m_window->list("lstMonitor");
@@ -290,7 +275,7 @@ void TstRobustness::fullCaptureStopsWithEverythingKept()
 
     const QByteArray sent = ProbeTraffic(25).generate(4000000);
     {
-        const Feeder feeder(probe, sent);
+        const Feeder feeder(*m_probe, sent);
         QTRY_COMPARE_WITH_TIMEOUT(portButton->text(), QStringLiteral("Öffnen"), 120000);
     }
     QCOMPARE(m_dialogs->messages.size(), 1);
@@ -302,9 +287,7 @@ void TstRobustness::fullCaptureStopsWithEverythingKept()
     QVERIFY(results->ListCount() > 1000);
 
     // Everything received until the stop: shown, and saved.
-    QByteArray shown;
-    for (int row = 0; row < monitor->ListCount(); ++row)
-        shown += monitor->List(row).toLatin1();
+    const QByteArray shown = m_window->entries("lstMonitor").join(QString()).toLatin1();
     QVERIFY2(shown.size() > 400000, qPrintable(QString::number(shown.size())));
     QVERIFY(sent.startsWith(shown));
     m_dialogs->saveAnswers << m_folder->filePath(QStringLiteral("full.log"));
@@ -317,7 +300,7 @@ void TstRobustness::fullCaptureStopsWithEverythingKept()
     QVERIFY(monitor->memoryUse() + results->memoryUse() < (64 << 10));
     m_window->cmdPortOpen_Click();
     QCOMPARE(portButton->text(), QStringLiteral("Schließen"));
-    QVERIFY(probe.write("s90ap"));
+    QVERIFY(m_probe->write("s90ap"));
     QTRY_VERIFY(monitor->ListCount() > 1 && monitor->List(monitor->ListCount() - 2).endsWith(QStringLiteral("s90ap")));
     QCOMPARE(m_dialogs->messages.size(), 1);
 }

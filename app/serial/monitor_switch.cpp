@@ -101,16 +101,20 @@ void frmWirelark::portLost()
 void frmWirelark::setCaptureLimit()
 {
     QString problem;
-    m_captureLimit = memoryceiling::captureLimit(lstMonitor->memoryUse() + lstResult->memoryUse(),
-                                                 memoryceiling::systemMemory(),
+    m_captureLimit = memoryceiling::captureLimit(captureMemory(), memoryceiling::systemMemory(),
                                                  qEnvironmentVariable(memoryceiling::kVariable), &problem);
     if (!problem.isEmpty())
         qWarning("%s", qPrintable(problem));
 }
 
+qint64 frmWirelark::captureMemory() const
+{
+    return lstMonitor->memoryUse() + lstResult->memoryUse();
+}
+
 bool frmWirelark::captureIsFull() const
 {
-    return lstMonitor->memoryUse() + lstResult->memoryUse() >= m_captureLimit ||
+    return captureMemory() >= m_captureLimit ||
            lstMonitor->ListCount() >= kMostEntries || lstResult->ListCount() >= kMostEntries;
 }
 
@@ -121,7 +125,7 @@ void frmWirelark::stopFullCapture()
     m_dialogs.MsgBox(QStringLiteral("Der Monitor ist voll: %1 MB belegt, Grenze %2 MB.\n"
                                     "Der Monitor ist ausgeschaltet. Alles Empfangene ist noch da und kann "
                                     "mit \"Save\" gespeichert werden; \"Clear\" gibt den Speicher frei.")
-                         .arg(megabytes(lstMonitor->memoryUse() + lstResult->memoryUse()))
+                         .arg(megabytes(captureMemory()))
                          .arg(megabytes(m_captureLimit)),
                      kExclamation, QStringLiteral("Monitor"));
 }
