@@ -10,6 +10,9 @@
 #include <QStyleOptionFocusRect>
 #include <QTimer>
 
+#include <cstdlib>
+#include <limits>
+
 namespace {
 
 // Room left of the text, as Qt's own views leave it.
@@ -35,7 +38,7 @@ ListBox::ListBox(SelectionKind kind, ScreenRefresh& screen, QWidget* parent)
     });
 }
 
-void ListBox::entriesChanged(int firstRow)
+void ListBox::entriesChanged(qint64 firstRow)
 {
     m_changedFrom = m_changedFrom < 0 ? firstRow : std::min(m_changedFrom, firstRow);
     requestRefresh();
@@ -52,14 +55,14 @@ void ListBox::listIndexSet()
     requestRefresh();
 }
 
-void ListBox::selectionChanged(int row, bool selected)
+void ListBox::selectionChanged(qint64 row, bool selected)
 {
     updateRows(row, row);
     m_accessibleRows.tell(selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove, row);
     emit Click();
 }
 
-void ListBox::selectAsClick(int row, bool selected)
+void ListBox::selectAsClick(qint64 row, bool selected)
 {
     if (row < 0 || row >= m_shown)
         return;
@@ -86,7 +89,7 @@ void ListBox::refresh()
     // A list scrolled to its end follows new entries, like a terminal; scrolled up to read,
     // it stays where the user put it.
     const bool follow = scrolledToEnd();
-    const int previousCurrent = m_shownCurrent;
+    const qint64 previousCurrent = m_shownCurrent;
     m_shown = ListCount();
     updateScrollBars();
 
@@ -99,7 +102,7 @@ void ListBox::refresh()
     if (currentMoved && m_shownCurrent >= 0)
         scrollToRow(m_shownCurrent);
     else if (follow)
-        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+        setTop(lastTop());
 
     if (m_changedFrom >= 0) {
         updateRows(m_changedFrom, m_shown);
@@ -147,13 +150,22 @@ int ListBox::rowsFitting() const
     return std::max(1, viewport()->height() / m_rowHeight);
 }
 
+qint64 ListBox::lastTop() const
+{
+    return std::max<qint64>(0, m_shown - rowsFitting());
+}
+
 void ListBox::updateScrollBars()
 {
     QScrollBar* vertical = verticalScrollBar();
-    const int fitting = rowsFitting();
-    vertical->setRange(0, std::max(0, m_shown - fitting));
-    vertical->setPageStep(fitting);
+    const qint64 last = lastTop();
+    m_rowsPerStep = last / std::numeric_limits<int>::max() + 1;
+    m_movingScrollBar = true;
+    vertical->setRange(0, static_cast<int>(last / m_rowsPerStep));
+    vertical->setPageStep(static_cast<int>(std::max<qint64>(1, rowsFitting() / m_rowsPerStep)));
     vertical->setSingleStep(1);
+    m_movingScrollBar = false;
+    setTop(std::min(m_top, last));
     QScrollBar* horizontal = horizontalScrollBar();
     const qreal advance = m_glyphs->advance();
     const int width = qCeil(widest() * advance) + 2 * kTextMargin + 2;
@@ -164,60 +176,85 @@ void ListBox::updateScrollBars()
 
 bool ListBox::scrolledToEnd() const
 {
-    return verticalScrollBar()->value() == verticalScrollBar()->maximum();
+    return m_top >= lastTop();
 }
 
-QRect ListBox::rowRect(int row) const
+// Shows entries from top on, and moves the scroll bar with them.
+void ListBox::setTop(qint64 top)
 {
-    const int top = (row - verticalScrollBar()->value()) * m_rowHeight;
-    return QRect(0, top, viewport()->width(), m_rowHeight);
-}
-
-int ListBox::rowAt(const QPoint& point) const
-{
-    if (point.y() < 0)
-        return -1;
-    const int row = verticalScrollBar()->value() + point.y() / m_rowHeight;
-    return row < m_shown ? row : -1;
-}
-
-void ListBox::scrollToRow(int row)
-{
-    if (row < 0)
-        return;
+    moveTop(std::clamp<qint64>(top, 0, lastTop()));
     QScrollBar* vertical = verticalScrollBar();
-    const int fitting = rowsFitting();
-    if (row < vertical->value())
-        vertical->setValue(row);
-    else if (row >= vertical->value() + fitting)
-        vertical->setValue(row - fitting + 1);
+    m_movingScrollBar = true;
+    vertical->setValue(m_top >= lastTop() ? vertical->maximum() : static_cast<int>(m_top / m_rowsPerStep));
+    m_movingScrollBar = false;
 }
 
-void ListBox::updateRows(int first, int last)
+void ListBox::moveTop(qint64 top)
 {
-    if (first < 0)
-        return;
-    const int top = verticalScrollBar()->value();
-    const int bottom = top + rowsFitting();
-    first = std::max(first, top);
-    last = std::min(last, bottom);
-    if (first > last)
-        return;
-    viewport()->update(QRect(0, (first - top) * m_rowHeight, viewport()->width(), (last - first + 1) * m_rowHeight));
+    const qint64 by = m_top - top;
+    m_top = top;
+    // Rows scroll by whole rows; what stays in view is moved, not painted again.
+    if (by != 0 && std::abs(by) < rowsFitting())
+        viewport()->scroll(0, static_cast<int>(by) * m_rowHeight);
+    else if (by != 0)
+        viewport()->update();
 }
 
 void ListBox::scrollContentsBy(int dx, int dy)
 {
-    // Rows scroll by whole rows; what stays in view is moved, not painted again.
-    viewport()->scroll(dx, dy * m_rowHeight);
+    if (dx != 0)
+        viewport()->scroll(dx, 0);
+    if (dy == 0 || m_movingScrollBar)
+        return;
+    // The user moved the bar.
+    const QScrollBar* vertical = verticalScrollBar();
+    moveTop(vertical->value() >= vertical->maximum() ? lastTop() : vertical->value() * m_rowsPerStep);
+}
+
+QRect ListBox::rowRect(qint64 row) const
+{
+    // Far out of view, a row is placed just beyond the viewport, within what int can hold.
+    const qint64 away = std::clamp<qint64>(row - m_top, -1, rowsFitting() + 1);
+    return QRect(0, static_cast<int>(away) * m_rowHeight, viewport()->width(), m_rowHeight);
+}
+
+qint64 ListBox::rowAt(const QPoint& point) const
+{
+    if (point.y() < 0)
+        return -1;
+    const qint64 row = m_top + point.y() / m_rowHeight;
+    return row < m_shown ? row : -1;
+}
+
+void ListBox::scrollToRow(qint64 row)
+{
+    if (row < 0)
+        return;
+    const int fitting = rowsFitting();
+    if (row < m_top)
+        setTop(row);
+    else if (row >= m_top + fitting)
+        setTop(row - fitting + 1);
+}
+
+void ListBox::updateRows(qint64 first, qint64 last)
+{
+    if (first < 0)
+        return;
+    const qint64 bottom = m_top + rowsFitting();
+    first = std::max(first, m_top);
+    last = std::min(last, bottom);
+    if (first > last)
+        return;
+    viewport()->update(QRect(0, static_cast<int>(first - m_top) * m_rowHeight, viewport()->width(),
+                             static_cast<int>(last - first + 1) * m_rowHeight));
 }
 
 void ListBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
-    const int top = verticalScrollBar()->value();
-    const int first = top + std::max(0, event->rect().top()) / m_rowHeight;
-    const int last = std::min(m_shown - 1, top + event->rect().bottom() / m_rowHeight);
+    const qint64 first = m_top + std::max(0, event->rect().top()) / m_rowHeight;
+    const qint64 last = std::min(m_shown - 1, m_top + event->rect().bottom() / m_rowHeight);
     // Only the characters in view are drawn: a line can be far wider than the list.
     const int scrolled = horizontalScrollBar()->value();
     const qreal advance = std::max<qreal>(1, m_glyphs->advance());
@@ -225,7 +262,7 @@ void ListBox::paintEvent(QPaintEvent* event)
     const qsizetype charsInView = static_cast<qsizetype>(viewport()->width() / advance) + 2;
     const qreal left = kTextMargin - scrolled + firstChar * advance;
     const QPalette& colors = palette();
-    for (int row = first; row <= last; ++row) {
+    for (qint64 row = first; row <= last; ++row) {
         const QRect rect = rowRect(row);
         const bool selected = selectionKind() == SelectionKind::Single ? row == m_shownCurrent : Selected(row);
         painter.fillRect(rect, colors.brush(selected ? QPalette::Highlight : QPalette::Base));
@@ -243,17 +280,17 @@ void ListBox::paintEvent(QPaintEvent* event)
         }
     }
     // Below the last entry, row by row as well.
-    const QRect below = event->rect().intersected(QRect(0, (last + 1 - top) * m_rowHeight, viewport()->width(),
+    const QRect below = event->rect().intersected(QRect(0, static_cast<int>(last + 1 - m_top) * m_rowHeight, viewport()->width(),
                                                         viewport()->height()));
     for (int y = below.top(); y <= below.bottom(); y += m_rowHeight)
         painter.fillRect(QRect(below.left(), y, below.width(), std::min(m_rowHeight, below.bottom() - y + 1)),
                          colors.brush(QPalette::Base));
 }
 
-void ListBox::setCurrentByUser(int row)
+void ListBox::setCurrentByUser(qint64 row)
 {
     // The user moved the current entry; that overrides any index the logic set before.
-    const int previous = m_shownCurrent;
+    const qint64 previous = m_shownCurrent;
     moveCurrentByUser(row);
     m_shownCurrent = row;
     m_indexPending = false;
@@ -265,7 +302,7 @@ void ListBox::setCurrentByUser(int row)
 
 void ListBox::mousePressEvent(QMouseEvent* event)
 {
-    const int row = rowAt(event->position().toPoint());
+    const qint64 row = rowAt(event->position().toPoint());
     m_pressedRow = row;
     if (event->button() != Qt::LeftButton || row < 0)
         return;
@@ -289,9 +326,9 @@ void ListBox::mouseMoveEvent(QMouseEvent*)
 
 void ListBox::keyPressEvent(QKeyEvent* event)
 {
-    const int last = m_shown - 1;
-    const int current = m_shownCurrent;
-    int target = -2;
+    const qint64 last = m_shown - 1;
+    const qint64 current = m_shownCurrent;
+    qint64 target = -2;
     switch (event->key()) {
     case Qt::Key_Up:
         target = current < 0 ? 0 : current - 1;
@@ -325,7 +362,7 @@ void ListBox::keyPressEvent(QKeyEvent* event)
     }
     event->accept();
     if (last >= 0)
-        setCurrentByUser(std::clamp(target, 0, last));
+        setCurrentByUser(std::clamp<qint64>(target, 0, last));
 }
 
 void ListBox::resizeEvent(QResizeEvent* event)

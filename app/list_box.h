@@ -24,14 +24,14 @@ public:
     ListBox(SelectionKind kind, ScreenRefresh& screen, QWidget* parent = nullptr);
 
     // What the screen shows: the entries and the current entry as of the last refresh.
-    int shownCount() const { return m_shown; }
-    int shownCurrent() const { return m_shownCurrent; }
-    QRect rowRect(int row) const;  // in the viewport's coordinates
-    int rowAt(const QPoint& point) const;
-    void scrollToRow(int row);
+    qint64 shownCount() const { return m_shown; }
+    qint64 shownCurrent() const { return m_shownCurrent; }
+    QRect rowRect(qint64 row) const;  // in the viewport's coordinates
+    qint64 rowAt(const QPoint& point) const;
+    void scrollToRow(qint64 row);
 
     // An entry chosen as a click on it would choose it (assistive tools' selection).
-    void selectAsClick(int row, bool selected);
+    void selectAsClick(qint64 row, bool selected);
 
     const AccessibleRows& accessibleRows() const { return m_accessibleRows; }
 
@@ -54,31 +54,39 @@ protected:
 
 private:
     // ListEntries::Observer
-    void entriesChanged(int firstRow) override;
+    void entriesChanged(qint64 firstRow) override;
     void entriesRenumbered() override;
     void listIndexSet() override;
-    void selectionChanged(int row, bool selected) override;
+    void selectionChanged(qint64 row, bool selected) override;
 
     void refresh();
     void requestRefresh();
     void holdScrollBars();
     void releaseScrollBars();
     void updateScrollBars();
-    void updateRows(int first, int last);
+    void updateRows(qint64 first, qint64 last);
     void fitToFont();
     int rowsFitting() const;
+    qint64 lastTop() const;
     bool scrolledToEnd() const;
-    void setCurrentByUser(int row);
+    void setTop(qint64 top);
+    void moveTop(qint64 top);
+    void setCurrentByUser(qint64 row);
 
     ScreenRefresh& m_refresh;
-    int m_shown = 0;               // entries the screen shows
-    int m_shownCurrent = -1;       // the current entry the screen shows
-    int m_changedFrom = -1;        // first entry changed since the last refresh
+    qint64 m_shown = 0;            // entries the screen shows
+    qint64 m_shownCurrent = -1;    // the current entry the screen shows
+    qint64 m_changedFrom = -1;     // first entry changed since the last refresh
+    // The first entry in view. The vertical scroll bar counts in int, so past 2^31 entries
+    // one of its steps is several entries; the list itself scrolls by single entries.
+    qint64 m_top = 0;
+    qint64 m_rowsPerStep = 1;
+    bool m_movingScrollBar = false;  // the bar follows m_top, not the other way round
     bool m_indexPending = false;   // the logic set ListIndex since the last refresh
     bool m_refreshPending = false;
     static constexpr int kScrollBarRefreshes = 5;  // 5 times a second
     int m_heldRefreshes = 0;
-    int m_pressedRow = -1;
+    qint64 m_pressedRow = -1;
     int m_rowHeight = 1;
 
     std::unique_ptr<GlyphText> m_glyphs;

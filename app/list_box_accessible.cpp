@@ -7,12 +7,15 @@
 #include <QPointer>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 // One entry as a screen reader sees it: a list item, and a cell of the list's one column.
 class AccessibleRow : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    AccessibleRow(ListBox* list, int row) : m_list(list), m_row(row) {}
+    AccessibleRow(ListBox* list, qint64 row) : m_list(list), m_row(row) {}
 
     bool isValid() const override { return m_list && m_row < m_list->shownCount(); }
     QObject* object() const override { return nullptr; }
@@ -60,16 +63,16 @@ public:
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return 0; }
-    int rowIndex() const override { return m_row; }
+    int rowIndex() const override { return m_list ? m_list->accessibleRows().indexOfRow(m_row) : -1; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
 
-    int row() const { return m_row; }
+    qint64 row() const { return m_row; }
 
 private:
     QPointer<ListBox> m_list;
-    int m_row;
+    qint64 m_row;
 };
 
 // The list: its entries as children, the current one as the focused child, and the
@@ -79,20 +82,22 @@ class AccessibleList : public QAccessibleWidget, public QAccessibleTableInterfac
 public:
     explicit AccessibleList(ListBox* list) : QAccessibleWidget(list, QAccessible::List) {}
 
-    int childCount() const override { return list()->shownCount(); }
-    QAccessibleInterface* child(int index) const override { return list()->accessibleRows().row(index); }
+    int childCount() const override { return offered(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 ? rows().row(rows().firstOffered() + index) : nullptr;
+    }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return list()->accessibleRows().indexOf(child);
+        return rows().indexOfRow(rows().rowOf(child));
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        const int row = list()->rowAt(list()->viewport()->mapFromGlobal(QPoint(x, y)));
-        return row >= 0 ? child(row) : nullptr;
+        return rows().row(list()->rowAt(list()->viewport()->mapFromGlobal(QPoint(x, y))));
     }
     QAccessibleInterface* focusChild() const override
     {
-        return list()->hasFocus() ? child(list()->shownCurrent()) : nullptr;
+        return list()->hasFocus() ? rows().row(list()->shownCurrent()) : nullptr;
     }
     QString text(QAccessible::Text kind) const override
     {
@@ -117,8 +122,8 @@ public:
     QList<QAccessibleInterface*> selectedCells() const override
     {
         QList<QAccessibleInterface*> cells;
-        for (int row : selectedRows())
-            cells << child(row);
+        for (int index : selectedRows())
+            cells << child(index);
         return cells;
     }
     QString columnDescription(int) const override { return {}; }
@@ -126,38 +131,44 @@ public:
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return static_cast<int>(selectedRows().size()); }
     int columnCount() const override { return 1; }
-    int rowCount() const override { return list()->shownCount(); }
+    int rowCount() const override { return offered(); }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override
     {
-        QList<int> rows;
+        QList<int> indexes;
         if (list()->selectionKind() == ListEntries::SelectionKind::Single) {
-            if (list()->shownCurrent() >= 0)
-                rows << list()->shownCurrent();
-            return rows;
+            if (rows().indexOfRow(list()->shownCurrent()) >= 0)
+                indexes << rows().indexOfRow(list()->shownCurrent());
+            return indexes;
         }
-        for (int row = 0; row < list()->shownCount(); ++row) {
-            if (list()->Selected(row))
-                rows << row;
+        for (int index = 0; index < offered(); ++index) {
+            if (list()->Selected(rows().firstOffered() + index))
+                indexes << index;
         }
-        return rows;
+        return indexes;
     }
     bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int row) const override { return list()->Selected(row); }
-    bool selectRow(int row) override { return choose(row, true); }
+    bool isRowSelected(int index) const override
+    {
+        return index >= 0 && list()->Selected(rows().firstOffered() + index);
+    }
+    bool selectRow(int index) override { return choose(index, true); }
     bool selectColumn(int) override { return false; }
-    bool unselectRow(int row) override { return choose(row, false); }
+    bool unselectRow(int index) override { return choose(index, false); }
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
     ListBox* list() const { return static_cast<ListBox*>(widget()); }
+    const AccessibleRows& rows() const { return list()->accessibleRows(); }
+    int offered() const { return static_cast<int>(list()->shownCount() - rows().firstOffered()); }
     // Queued: the click's handler may open a modal box (the refusal of a sixth search
     // string), and the assistive tool's call must be answered before it, not after.
-    bool choose(int row, bool selected)
+    bool choose(int index, bool selected)
     {
-        if (row < 0 || row >= list()->shownCount())
+        if (index < 0 || index >= offered())
             return false;
+        const qint64 row = rows().firstOffered() + index;
         const QPointer<ListBox> target = list();
         QMetaObject::invokeMethod(
             target, [target, row, selected] {
@@ -176,9 +187,21 @@ AccessibleRows::~AccessibleRows()
     forget();
 }
 
-QAccessibleInterface* AccessibleRows::row(int row) const
+qint64 AccessibleRows::firstOffered() const
 {
-    if (row < 0 || row >= m_list.shownCount())
+    return std::max<qint64>(0, m_list.shownCount() - std::numeric_limits<int>::max());
+}
+
+int AccessibleRows::indexOfRow(qint64 row) const
+{
+    if (row < firstOffered() || row >= m_list.shownCount())
+        return -1;
+    return static_cast<int>(row - firstOffered());
+}
+
+QAccessibleInterface* AccessibleRows::row(qint64 row) const
+{
+    if (indexOfRow(row) < 0)
         return nullptr;
     auto known = m_ids.find(row);
     if (known == m_ids.end()) {
@@ -193,7 +216,7 @@ QAccessibleInterface* AccessibleRows::row(int row) const
 void AccessibleRows::forgetOldest() const
 {
     while (m_made.size() >= kKeptRows) {
-        const int oldest = m_made.front();
+        const qint64 oldest = m_made.front();
         m_made.pop_front();
         // A reader that still holds it finds it gone, as a line scrolled away; asked for
         // again, the entry gets a new one.
@@ -203,7 +226,7 @@ void AccessibleRows::forgetOldest() const
     }
 }
 
-int AccessibleRows::indexOf(const QAccessibleInterface* row) const
+qint64 AccessibleRows::rowOf(const QAccessibleInterface* row) const
 {
     const auto* entry = dynamic_cast<const AccessibleRow*>(row);
     if (!entry || this->row(entry->row()) != row)
@@ -220,14 +243,14 @@ void AccessibleRows::forget()
     m_made.clear();
 }
 
-void AccessibleRows::tell(int event, int row) const
+void AccessibleRows::tell(int event, qint64 row) const
 {
-    if (!QAccessible::isActive() || row < 0 || row >= m_list.shownCount())
+    if (!QAccessible::isActive() || indexOfRow(row) < 0)
         return;
     if (event == QAccessible::Focus && !m_list.hasFocus())
         return;
     QAccessibleEvent told(&m_list, static_cast<QAccessible::Event>(event));
-    told.setChild(row);
+    told.setChild(indexOfRow(row));
     QAccessible::updateAccessibility(&told);
 }
 

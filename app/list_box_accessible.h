@@ -20,13 +20,18 @@ public:
     AccessibleRows& operator=(const AccessibleRows&) = delete;
     ~AccessibleRows();
 
-    QAccessibleInterface* row(int row) const;
+    // Assistive tools count children in int: past 2^31 entries they are offered the newest
+    // 2^31 - 1, the entry at index 0 being the one given here.
+    qint64 firstOffered() const;
+    int indexOfRow(qint64 row) const;  // -1 for an entry not offered
+
+    QAccessibleInterface* row(qint64 row) const;
     // The entry of an interface handed out here; -1 for any other.
-    int indexOf(const QAccessibleInterface* row) const;
+    qint64 rowOf(const QAccessibleInterface* row) const;
     // Entries moved or went away: interfaces handed out for them are withdrawn.
     void forget();
     // Tells screen readers of an event (QAccessible::Event) on an entry.
-    void tell(int event, int row) const;
+    void tell(int event, qint64 row) const;
 
 private:
     // More than a screen shows many times over, so that what a reader just walked through
@@ -35,8 +40,8 @@ private:
     void forgetOldest() const;
 
     ListBox& m_list;
-    mutable std::unordered_map<int, unsigned> m_ids;  // entry -> QAccessible::Id
-    mutable std::deque<int> m_made;                   // entries of m_ids, oldest first
+    mutable std::unordered_map<qint64, unsigned> m_ids;  // entry -> QAccessible::Id
+    mutable std::deque<qint64> m_made;                   // entries of m_ids, oldest first
 };
 
 // The accessible interface of a list box (for the accessibility factory): role List, its

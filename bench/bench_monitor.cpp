@@ -181,7 +181,7 @@ public:
     void hideWindow() { m_window->hide(); }
 
     // Hits in the result list so far: every hit fills the last line and leaves an empty one.
-    int hits() { return std::max(0, results()->ListCount() - 1); }
+    qint64 hits() { return std::max<qint64>(0, results()->ListCount() - 1); }
 };
 
 bool Bench::start()
@@ -731,7 +731,7 @@ int main(int argc, char* argv[])
         std::printf("memory over %lld characters: %.2f bytes a character; Clear gives back %.0f %%\n",
                     static_cast<long long>(memoryFill), perChar, returned * 100);
     }
-    std::printf("hits listed: %d\n", bench.hits());
+    std::printf("hits listed: %lld\n", static_cast<long long>(bench.hits()));
     if (scanned > 0) {
         QTemporaryDir scanFolder;
         QFile::copy(QStringLiteral("Filter4.ini"), scanFolder.filePath(QStringLiteral("Filter4.ini")));

@@ -2,26 +2,27 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
-QByteArray LineStore::line(int row) const
+QByteArray LineStore::line(qint64 row) const
 {
     if (row < 0 || row >= count())
         return {};
     const QByteArray stored = read(start(row), storedSize(row));
     if (m_lengths[static_cast<std::size_t>(row)] != kRepeat)
         return stored;
-    quint32 source = 0;
-    std::memcpy(&source, stored.constData(), sizeof source);
-    return line(static_cast<int>(source));
+    quint32 back = 0;
+    std::memcpy(&back, stored.constData(), sizeof back);
+    return line(row - back);
 }
 
 qint64 LineStore::memoryUse() const
 {
     return qint64(m_blocks.size()) * kBlockSize + m_count + (m_count + kGroup - 1) / kGroup * qint64(sizeof(qint64)) +
-           qint64(m_longLengths.size()) * (qint64(sizeof(int) + sizeof(qsizetype)) + kNodeOverhead) + m_recentBytes;
+           qint64(m_longLengths.size()) * (qint64(sizeof(qint64) + sizeof(qsizetype)) + kNodeOverhead) + m_recentBytes;
 }
 
-qsizetype LineStore::storedSize(int row) const
+qsizetype LineStore::storedSize(qint64 row) const
 {
     const quint8 stored = m_lengths[static_cast<std::size_t>(row)];
     if (stored == kRepeat)
@@ -29,10 +30,10 @@ qsizetype LineStore::storedSize(int row) const
     return stored == kLongLength ? m_longLengths.at(row) : stored;
 }
 
-qint64 LineStore::start(int row) const
+qint64 LineStore::start(qint64 row) const
 {
     qint64 position = m_groupStarts[static_cast<std::size_t>(row / kGroup)];
-    for (int before = row - row % kGroup; before < row; ++before)
+    for (qint64 before = row - row % kGroup; before < row; ++before)
         position += storedSize(before);
     return position;
 }
@@ -53,24 +54,28 @@ QByteArray LineStore::read(qint64 position, qsizetype length) const
 
 void LineStore::pack(QByteArrayView line)
 {
-    const int row = count();
+    const qint64 row = count();
     if (row % kGroup == 0)
         m_groupStarts.push_back(m_end);
     const bool repeatable = line.size() >= kShortestRepeated && line.size() < kRepeat;
     if (repeatable) {
         const QByteArray bytes = line.toByteArray();
         const auto seen = m_recent.constFind(bytes);
-        if (seen != m_recent.constEnd()) {
-            const quint32 source = static_cast<quint32>(*seen);
-            store(QByteArrayView(reinterpret_cast<const char*>(&source), kRepeatSize));
+        // A line repeated again and again stays in the table for good: one last seen
+        // further back than four bytes can count is kept in full once more.
+        if (seen != m_recent.constEnd() && row - *seen <= std::numeric_limits<quint32>::max()) {
+            const quint32 back = static_cast<quint32>(row - *seen);
+            store(QByteArrayView(reinterpret_cast<const char*>(&back), kRepeatSize));
             m_lengths.push_back(kRepeat);
             ++m_count;
             return;
         }
-        if (m_recent.size() >= kRecentLines)
-            forgetRecent();
+        if (seen == m_recent.constEnd()) {
+            if (m_recent.size() >= kRecentLines)
+                forgetRecent();
+            m_recentBytes += bytes.size() + kNodeOverhead;
+        }
         m_recent.insert(bytes, row);
-        m_recentBytes += bytes.size() + kNodeOverhead;
     }
     store(line);
     if (line.size() < kRepeat) {
@@ -106,11 +111,11 @@ void LineStore::append(QByteArrayView line)
     pack(line);
 }
 
-std::vector<QByteArray> LineStore::truncate(int rows)
+std::vector<QByteArray> LineStore::truncate(qint64 rows)
 {
     forgetRecent();  // rows move: the lines to refer to are found anew
     std::vector<QByteArray> dropped;
-    for (int row = rows; row < count(); ++row)
+    for (qint64 row = rows; row < count(); ++row)
         dropped.push_back(line(row));
     m_end = rows < count() ? start(rows) : m_end;
     m_lengths.resize(static_cast<std::size_t>(rows));
@@ -122,7 +127,7 @@ std::vector<QByteArray> LineStore::truncate(int rows)
     return dropped;
 }
 
-void LineStore::replace(int row, QByteArrayView line)
+void LineStore::replace(qint64 row, QByteArrayView line)
 {
     if (row < 0 || row >= count())
         return;
@@ -132,7 +137,7 @@ void LineStore::replace(int row, QByteArrayView line)
         pack(after[i]);
 }
 
-void LineStore::remove(int row)
+void LineStore::remove(qint64 row)
 {
     if (row < 0 || row >= count())
         return;
@@ -149,7 +154,7 @@ void LineStore::clear()
     m_count = 0;
     std::deque<qint64>().swap(m_groupStarts);
     m_longLengths.clear();
-    m_recent = QHash<QByteArray, int>();
+    m_recent = QHash<QByteArray, qint64>();
     m_recentBytes = 0;
     m_end = 0;
 }

@@ -16,10 +16,10 @@ QByteArray toLine(const QString& text)
 // Entries without a view are told to no one.
 class NoObserver : public ListEntries::Observer {
 public:
-    void entriesChanged(int) override {}
+    void entriesChanged(qint64) override {}
     void entriesRenumbered() override {}
     void listIndexSet() override {}
-    void selectionChanged(int, bool) override {}
+    void selectionChanged(qint64, bool) override {}
 };
 
 ListEntries::Observer* noObserver()
@@ -47,13 +47,13 @@ void ListEntries::AddItem(const QString& text)
     m_observer->entriesChanged(ListCount() - 1);
 }
 
-void ListEntries::RemoveItem(int index)
+void ListEntries::RemoveItem(qint64 index)
 {
     if (!hasRow(index))
         return;
     if (index == ListCount() - 1) {
         // The entry before becomes the last one.
-        const int before = index - 1;
+        const qint64 before = index - 1;
         m_last = before >= 0 ? codepage::toText(m_finished.line(before)) : QString();
         m_hasLast = before >= 0;
         if (before >= 0)
@@ -63,7 +63,7 @@ void ListEntries::RemoveItem(int index)
     }
     if (m_kind == SelectionKind::Simple) {
         m_selCount -= m_selected[static_cast<std::size_t>(index)];
-        m_selected.erase(m_selected.begin() + index);
+        m_selected.erase(m_selected.begin() + static_cast<std::ptrdiff_t>(index));
     }
     if (m_listIndex == index)
         m_listIndex = -1;
@@ -88,12 +88,12 @@ void ListEntries::Clear()
     m_observer->entriesChanged(0);
 }
 
-int ListEntries::ListCount() const
+qint64 ListEntries::ListCount() const
 {
     return m_finished.count() + (m_hasLast ? 1 : 0);
 }
 
-QString ListEntries::List(int index) const
+QString ListEntries::List(qint64 index) const
 {
     if (!hasRow(index))
         return {};
@@ -102,7 +102,7 @@ QString ListEntries::List(int index) const
     return codepage::toText(m_finished.line(index));
 }
 
-void ListEntries::SetList(int index, const QString& text)
+void ListEntries::SetList(qint64 index, const QString& text)
 {
     if (!hasRow(index))
         return;
@@ -114,13 +114,13 @@ void ListEntries::SetList(int index, const QString& text)
     m_observer->entriesChanged(index);
 }
 
-void ListEntries::SetListIndex(int index)
+void ListEntries::SetListIndex(qint64 index)
 {
     m_listIndex = hasRow(index) ? index : -1;
     m_observer->listIndexSet();
 }
 
-bool ListEntries::Selected(int index) const
+bool ListEntries::Selected(qint64 index) const
 {
     if (!hasRow(index))
         return false;
@@ -129,7 +129,7 @@ bool ListEntries::Selected(int index) const
     return m_selected[static_cast<std::size_t>(index)] != 0;
 }
 
-void ListEntries::SetSelected(int index, bool selected)
+void ListEntries::SetSelected(qint64 index, bool selected)
 {
     if (!hasRow(index) || Selected(index) == selected)
         return;
@@ -140,25 +140,25 @@ void ListEntries::SetSelected(int index, bool selected)
     setSelectedFlag(index, selected);
 }
 
-int ListEntries::SelCount() const
+qint64 ListEntries::SelCount() const
 {
     if (m_kind == SelectionKind::Single)
         return m_listIndex >= 0 ? 1 : 0;
     return m_selCount;
 }
 
-void ListEntries::moveCurrentByUser(int row)
+void ListEntries::moveCurrentByUser(qint64 row)
 {
     m_listIndex = hasRow(row) ? row : -1;
 }
 
-void ListEntries::toggle(int row)
+void ListEntries::toggle(qint64 row)
 {
     if (m_kind == SelectionKind::Simple && hasRow(row))
         setSelectedFlag(row, !Selected(row));
 }
 
-QByteArray ListEntries::lineBytes(int row) const
+QByteArray ListEntries::lineBytes(qint64 row) const
 {
     if (!hasRow(row))
         return {};
@@ -167,7 +167,7 @@ QByteArray ListEntries::lineBytes(int row) const
     return m_finished.line(row);
 }
 
-void ListEntries::setSelectedFlag(int row, bool selected)
+void ListEntries::setSelectedFlag(qint64 row, bool selected)
 {
     // Counted at each change, since the matcher asks for the count with every received character.
     m_selected[static_cast<std::size_t>(row)] = selected ? 1 : 0;

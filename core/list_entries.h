@@ -9,7 +9,8 @@
 
 // The entries of a list box with their selection and current entry: the operations the
 // window's logic calls, with their rules, and nothing that draws. Counts and indexes start
-// at 0; -1 stands for no entry. A view shows them and is told of every change.
+// at 0; -1 stands for no entry. They are 64-bit: a monitor left running for weeks passes
+// 2^31 lines. A view shows them and is told of every change.
 //
 // Finished entries are kept compactly, one byte per character in the program's code page;
 // the last entry, which grows with every received character and is read back at once, is
@@ -26,13 +27,13 @@ public:
     public:
         virtual ~Observer() = default;
         // Entries from firstRow on were changed, added or removed.
-        virtual void entriesChanged(int firstRow) = 0;
+        virtual void entriesChanged(qint64 firstRow) = 0;
         // Entries moved or went away: anything kept per row is stale.
         virtual void entriesRenumbered() = 0;
         // The logic set ListIndex (also when an entry before it went away).
         virtual void listIndexSet() = 0;
         // An entry's selected state changed; told before the change's caller returns.
-        virtual void selectionChanged(int row, bool selected) = 0;
+        virtual void selectionChanged(qint64 row, bool selected) = 0;
     };
 
     explicit ListEntries(SelectionKind kind, Observer* observer = nullptr);
@@ -41,24 +42,24 @@ public:
     virtual ~ListEntries() = default;
 
     void AddItem(const QString& text);
-    void RemoveItem(int index);
+    void RemoveItem(qint64 index);
     void Clear();
-    int ListCount() const;
-    QString List(int index) const;
-    void SetList(int index, const QString& text);
-    int ListIndex() const { return m_listIndex; }
-    void SetListIndex(int index);
-    bool Selected(int index) const;
-    void SetSelected(int index, bool selected);
-    int SelCount() const;
+    qint64 ListCount() const;
+    QString List(qint64 index) const;
+    void SetList(qint64 index, const QString& text);
+    qint64 ListIndex() const { return m_listIndex; }
+    void SetListIndex(qint64 index);
+    bool Selected(qint64 index) const;
+    void SetSelected(qint64 index, bool selected);
+    qint64 SelCount() const;
 
     SelectionKind selectionKind() const { return m_kind; }
     // The user moved the current entry (arrow keys, a click): no listIndexSet is told.
-    void moveCurrentByUser(int row);
+    void moveCurrentByUser(qint64 row);
     // A click or the space bar on an entry of a simple list: its selected state flips.
-    void toggle(int row);
+    void toggle(qint64 row);
     // An entry in the code page's bytes, as it is drawn.
-    QByteArray lineBytes(int row) const;
+    QByteArray lineBytes(qint64 row) const;
     // The memory the entries take, in bytes.
     qint64 memoryUse() const
     {
@@ -68,8 +69,8 @@ public:
     qsizetype widest() const { return m_widest; }
 
 private:
-    bool hasRow(int index) const { return index >= 0 && index < ListCount(); }
-    void setSelectedFlag(int row, bool selected);
+    bool hasRow(qint64 index) const { return index >= 0 && index < ListCount(); }
+    void setSelectedFlag(qint64 row, bool selected);
     void widenFor(qsizetype characters);
 
     SelectionKind m_kind;
@@ -78,7 +79,7 @@ private:
     QString m_last;                // the last entry, when there is one
     bool m_hasLast = false;
     std::vector<char> m_selected;  // Simple lists only: one flag per entry
-    int m_selCount = 0;
-    int m_listIndex = -1;
+    qint64 m_selCount = 0;
+    qint64 m_listIndex = -1;
     qsizetype m_widest = 0;
 };

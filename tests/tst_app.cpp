@@ -743,6 +743,7 @@ void TstApp::resultListFollowsItsEndOnly()
         results->AddItem(QStringLiteral("hit %1").arg(i));
     QTRY_COMPARE(results->shownCount(), 100);
     QCOMPARE(bar->value(), 3);
+    QCOMPARE(results->rowAt(QPoint(0, 0)), 3);  // what the bar says is what is in view
 
     bar->setValue(bar->maximum());  // back at the end: it follows again
     results->AddItem(QStringLiteral("hit 100"));

@@ -12,7 +12,7 @@ QStringList entriesOf(const ListBox& list)
 {
     QStringList entries;
     entries.reserve(list.ListCount());
-    for (int i = 0; i < list.ListCount(); ++i)
+    for (qint64 i = 0; i < list.ListCount(); ++i)
         entries << list.List(i);
     return entries;
 }

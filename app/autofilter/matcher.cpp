@@ -4,7 +4,7 @@
 
 void frmWirelark::RunAutoFilter(const QString& text)
 {
-    const int n = std::min(lstAutoFilter->SelCount(), searchslot::kSlotCount);
+    const qint64 n = std::min<qint64>(lstAutoFilter->SelCount(), searchslot::kSlotCount);
     for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
         const bool hit = searchslot::step(FilterString[i], FilterPos[i], FilterMatched[i],
                                           FilterBuffer[i], text);
@@ -12,7 +12,7 @@ void frmWirelark::RunAutoFilter(const QString& text)
             continue;
         // The hit goes into the last result line, and an empty line follows it.
         const QString line = searchslot::hitText(FilterComment[i], FilterString[i]);
-        const int last = lstResult->ListCount() - 1;
+        const qint64 last = lstResult->ListCount() - 1;
         if (last < 0)
             lstResult->AddItem(line);  // the first hit on an empty list is its first line
         else

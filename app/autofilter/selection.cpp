@@ -11,9 +11,9 @@ constexpr int kMaxSelected = searchslot::kSlotCount;
 
 void frmWirelark::lstAutoFilter_Click()
 {
-    const int count = lstAutoFilter->ListCount();
+    const qint64 count = lstAutoFilter->ListCount();
     int n = 0;
-    for (int i = 0; i < count; ++i) {
+    for (qint64 i = 0; i < count; ++i) {
         if (!lstAutoFilter->Selected(i))
             continue;
         SelectedFilter[static_cast<std::size_t>(n)] = lstAutoFilter->List(i);
@@ -29,8 +29,8 @@ void frmWirelark::lstAutoFilter_Click()
 
     lblSelCount->SetCaption(QString::number(lstAutoFilter->SelCount()));
 
-    const int m = std::min(lstAutoFilter->SelCount(), kMaxSelected);
-    for (int j = 0; j < m; ++j) {
+    const qint64 m = std::min<qint64>(lstAutoFilter->SelCount(), kMaxSelected);
+    for (qint64 j = 0; j < m; ++j) {
         const searchslot::Entry entry = searchslot::split(SelectedFilter[static_cast<std::size_t>(j)]);
         FilterString[static_cast<std::size_t>(j)] = entry.pattern;
         FilterComment[static_cast<std::size_t>(j)] = entry.comment;
@@ -39,8 +39,8 @@ void frmWirelark::lstAutoFilter_Click()
 
 void frmWirelark::cmdDeselectAll_Click()
 {
-    const int count = lstAutoFilter->ListCount();
-    for (int i = 0; i < count; ++i)
+    const qint64 count = lstAutoFilter->ListCount();
+    for (qint64 i = 0; i < count; ++i)
         lstAutoFilter->SetSelected(i, false);
 }
 

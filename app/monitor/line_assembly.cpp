@@ -8,7 +8,7 @@ void frmWirelark::AddChar(const QString& ch)
 
     const bool stop = lineassembly::isStop(text, chkCRLF->Value() == 1);
 
-    int n = lstMonitor->ListCount();
+    qint64 n = lstMonitor->ListCount();
     if (n == 0) {
         // Text on an empty list (after start-up or Clear) begins its first line.
         lstMonitor->AddItem(QString());

@@ -41,8 +41,8 @@ void frmWirelark::cmdSaveMon_Click()
         failed();
         return;
     }
-    const int count = lstMonitor->ListCount();
-    for (int i = 0; i < count; ++i) {
+    const qint64 count = lstMonitor->ListCount();
+    for (qint64 i = 0; i < count; ++i) {
         if (!file.writeLine(lstMonitor->List(i))) {
             file.close();
             failed();

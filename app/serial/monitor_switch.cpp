@@ -3,16 +3,10 @@
 #include "core/memory_ceiling.h"
 #include "serial/line_settings.h"
 
-#include <limits>
-
 namespace {
 
 constexpr ColorValue kOn = 255;       // red button: the monitor is on
 constexpr ColorValue kOff = 65280;    // green button
-
-// Counts and indexes of the lists are int: the capture stops while a character (at most two
-// new entries) still fits.
-constexpr int kMostEntries = std::numeric_limits<int>::max() - 16;
 
 qint64 megabytes(qint64 bytes)
 {
@@ -114,8 +108,7 @@ qint64 frmWirelark::captureMemory() const
 
 bool frmWirelark::captureIsFull() const
 {
-    return captureMemory() >= m_captureLimit ||
-           lstMonitor->ListCount() >= kMostEntries || lstResult->ListCount() >= kMostEntries;
+    return captureMemory() >= m_captureLimit;
 }
 
 void frmWirelark::stopFullCapture()
