@@ -85,13 +85,11 @@ void ListBox::requestRefresh()
 void ListBox::refresh()
 {
     m_refreshPending = false;
-    holdScrollBars();
     // A list scrolled to its end follows new entries, like a terminal; scrolled up to read,
     // it stays where the user put it.
     const bool follow = scrolledToEnd();
     const qint64 previousCurrent = m_shownCurrent;
     m_shown = ListCount();
-    updateScrollBars();
 
     // Scroll first (what stays in view is moved), then repaint what changed where it is now.
     const bool currentMoved = m_indexPending && ListIndex() != previousCurrent;
@@ -100,9 +98,9 @@ void ListBox::refresh()
         m_shownCurrent = ListIndex();
     }
     if (currentMoved && m_shownCurrent >= 0)
-        scrollToRow(m_shownCurrent);
-    else if (follow)
-        setTop(lastTop());
+        moveTop(topShowing(m_shownCurrent));
+    else
+        moveTop(follow ? lastTop() : m_top);
 
     if (m_changedFrom >= 0) {
         updateRows(m_changedFrom, m_shown);
@@ -113,36 +111,24 @@ void ListBox::refresh()
         updateRows(m_shownCurrent, m_shownCurrent);
         m_accessibleRows.tell(QAccessible::Focus, m_shownCurrent);
     }
-    releaseScrollBars();
+    showScrollBars();
 }
 
-// Repainting the scroll bars was a good part of every refresh. A list that changes with
-// every received character shows their newest state every few refreshes, and at every one
+// Bringing the scroll bars up to date was a good part of every refresh: a bar repaints, and a
+// new range makes Qt repaint the list's frame and the window behind it. A list that changes
+// with every received character brings them up to date every few refreshes, and at every one
 // while the mouse is on them; a refresh that leaves them behind asks for one more.
-void ListBox::holdScrollBars()
+void ListBox::showScrollBars()
 {
     const bool inUse = verticalScrollBar()->underMouse() || horizontalScrollBar()->underMouse()
                        || verticalScrollBar()->isSliderDown() || horizontalScrollBar()->isSliderDown();
-    if (selectionKind() == SelectionKind::Simple || inUse) {
+    if (selectionKind() == SelectionKind::Simple || inUse || ++m_heldRefreshes >= kScrollBarRefreshes) {
         m_heldRefreshes = 0;
+        updateScrollBars();
         return;
     }
-    verticalScrollBar()->setUpdatesEnabled(false);
-    horizontalScrollBar()->setUpdatesEnabled(false);
-}
-
-void ListBox::releaseScrollBars()
-{
-    if (verticalScrollBar()->updatesEnabled())
-        return;
-    if (++m_heldRefreshes < kScrollBarRefreshes) {
-        m_refreshPending = true;
-        m_refresh.request();
-        return;
-    }
-    m_heldRefreshes = 0;
-    verticalScrollBar()->setUpdatesEnabled(true);
-    horizontalScrollBar()->setUpdatesEnabled(true);
+    m_refreshPending = true;
+    m_refresh.request();
 }
 
 int ListBox::rowsFitting() const
@@ -165,7 +151,7 @@ void ListBox::updateScrollBars()
     vertical->setPageStep(static_cast<int>(std::max<qint64>(1, rowsFitting() / m_rowsPerStep)));
     vertical->setSingleStep(1);
     m_movingScrollBar = false;
-    setTop(std::min(m_top, last));
+    setTop(m_top);
     QScrollBar* horizontal = horizontalScrollBar();
     const qreal advance = m_glyphs->advance();
     const int width = qCeil(widest() * advance) + 2 * kTextMargin + 2;
@@ -182,7 +168,7 @@ bool ListBox::scrolledToEnd() const
 // Shows entries from top on, and moves the scroll bar with them.
 void ListBox::setTop(qint64 top)
 {
-    moveTop(std::clamp<qint64>(top, 0, lastTop()));
+    moveTop(top);
     QScrollBar* vertical = verticalScrollBar();
     m_movingScrollBar = true;
     vertical->setValue(m_top >= lastTop() ? vertical->maximum() : static_cast<int>(m_top / m_rowsPerStep));
@@ -191,6 +177,7 @@ void ListBox::setTop(qint64 top)
 
 void ListBox::moveTop(qint64 top)
 {
+    top = std::clamp<qint64>(top, 0, lastTop());
     const qint64 by = m_top - top;
     m_top = top;
     // Rows scroll by whole rows; what stays in view is moved, not painted again.
@@ -226,15 +213,20 @@ qint64 ListBox::rowAt(const QPoint& point) const
     return row < m_shown ? row : -1;
 }
 
-void ListBox::scrollToRow(qint64 row)
+qint64 ListBox::topShowing(qint64 row) const
 {
-    if (row < 0)
-        return;
     const int fitting = rowsFitting();
     if (row < m_top)
-        setTop(row);
-    else if (row >= m_top + fitting)
-        setTop(row - fitting + 1);
+        return row;
+    if (row >= m_top + fitting)
+        return row - fitting + 1;
+    return m_top;
+}
+
+void ListBox::scrollToRow(qint64 row)
+{
+    if (row >= 0)
+        setTop(topShowing(row));
 }
 
 void ListBox::updateRows(qint64 first, qint64 last)

@@ -61,16 +61,16 @@ private:
 
     void refresh();
     void requestRefresh();
-    void holdScrollBars();
-    void releaseScrollBars();
+    void showScrollBars();
     void updateScrollBars();
     void updateRows(qint64 first, qint64 last);
     void fitToFont();
     int rowsFitting() const;
     qint64 lastTop() const;
     bool scrolledToEnd() const;
-    void setTop(qint64 top);
-    void moveTop(qint64 top);
+    qint64 topShowing(qint64 row) const;  // the first entry in view once row is in view
+    void setTop(qint64 top);              // with the scroll bar
+    void moveTop(qint64 top);             // the scroll bar follows at the next showScrollBars
     void setCurrentByUser(qint64 row);
 
     ScreenRefresh& m_refresh;
@@ -85,7 +85,7 @@ private:
     bool m_indexPending = false;   // the logic set ListIndex since the last refresh
     bool m_refreshPending = false;
     static constexpr int kScrollBarRefreshes = 5;  // 5 times a second
-    int m_heldRefreshes = 0;
+    int m_heldRefreshes = 0;       // refreshes since the scroll bars were last brought up to date
     qint64 m_pressedRow = -1;
     int m_rowHeight = 1;
 

@@ -735,21 +735,24 @@ void TstApp::resultListFollowsItsEndOnly()
     for (int i = 0; i < 50; ++i)
         results->AddItem(QStringLiteral("hit %1").arg(i));
     QTRY_COMPARE(results->shownCount(), 50);
-    QVERIFY(bar->maximum() > 0);
-    QCOMPARE(bar->value(), bar->maximum());  // at its end: it follows
+    QVERIFY(results->viewport()->rect().contains(results->rowRect(49)));  // at its end: it follows
+    QTRY_VERIFY(bar->maximum() > 0);  // the bar catches up within a few refreshes
+    QTRY_COMPARE(bar->value(), bar->maximum());
 
     bar->setValue(3);  // the user scrolls up to read
     for (int i = 50; i < 100; ++i)
         results->AddItem(QStringLiteral("hit %1").arg(i));
     QTRY_COMPARE(results->shownCount(), 100);
+    QCOMPARE(results->rowAt(QPoint(0, 0)), 3);  // it stays where the user put it
+    QTRY_VERIFY(bar->maximum() > 50);
     QCOMPARE(bar->value(), 3);
-    QCOMPARE(results->rowAt(QPoint(0, 0)), 3);  // what the bar says is what is in view
 
     bar->setValue(bar->maximum());  // back at the end: it follows again
     results->AddItem(QStringLiteral("hit 100"));
     QTRY_COMPARE(results->shownCount(), 101);
-    QCOMPARE(bar->value(), bar->maximum());
     QVERIFY(results->viewport()->rect().contains(results->rowRect(100)));
+    QTRY_COMPARE(bar->value(), bar->maximum());
+    QCOMPARE(results->rowAt(QPoint(0, 0)), 101 - bar->pageStep());
 }
 
 void TstApp::doubleClickAndF12OnlySelect()
