@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
 #include <QTimer>
 
 #include <cstdlib>
@@ -17,6 +18,31 @@ namespace {
 
 // Room left of the text, as Qt's own views leave it.
 constexpr int kTextMargin = 3;
+
+QRect sliderRect(const QScrollBar* bar, const ListBox::BarState& state)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = bar->orientation();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    option.minimum = 0;
+    option.maximum = state.maximum;
+    option.sliderPosition = state.value;
+    option.sliderValue = state.value;
+    option.singleStep = bar->singleStep();
+    option.pageStep = state.pageStep;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+}
+
+// Whether a bar set to state would look different: shown or hidden, or its slider elsewhere.
+bool looksDifferent(const QScrollBar* bar, const ListBox::BarState& state)
+{
+    if ((state.maximum > 0) != (bar->maximum() > 0))
+        return true;
+    return sliderRect(bar, state) != sliderRect(bar, {bar->maximum(), bar->value(), bar->pageStep()});
+}
 
 }  // namespace
 
@@ -36,6 +62,8 @@ ListBox::ListBox(SelectionKind kind, ScreenRefresh& screen, QWidget* parent)
         if (m_refreshPending)
             refresh();
     });
+    verticalScrollBar()->installEventFilter(this);
+    horizontalScrollBar()->installEventFilter(this);
 }
 
 void ListBox::entriesChanged(qint64 firstRow)
@@ -116,19 +144,28 @@ void ListBox::refresh()
 
 // Bringing the scroll bars up to date was a good part of every refresh: a bar repaints, and a
 // new range makes Qt repaint the list's frame and the window behind it. A list that changes
-// with every received character brings them up to date every few refreshes, and at every one
-// while the mouse is on them; a refresh that leaves them behind asks for one more.
+// with every received character looks at its bars every few refreshes and touches them only
+// when they would look different (a long list that follows its end keeps its slider where it
+// is); while the mouse is on them they follow every refresh. Bars left behind are brought up
+// to date before the user scrolls with them.
 void ListBox::showScrollBars()
 {
     const bool inUse = verticalScrollBar()->underMouse() || horizontalScrollBar()->underMouse()
                        || verticalScrollBar()->isSliderDown() || horizontalScrollBar()->isSliderDown();
-    if (selectionKind() == SelectionKind::Simple || inUse || ++m_heldRefreshes >= kScrollBarRefreshes) {
+    if (selectionKind() == SelectionKind::Simple || inUse) {
         m_heldRefreshes = 0;
         updateScrollBars();
         return;
     }
-    m_refreshPending = true;
-    m_refresh.request();
+    m_barsBehind = true;
+    if (++m_heldRefreshes < kScrollBarRefreshes) {
+        m_refreshPending = true;  // a refresh that leaves them behind asks for one more
+        m_refresh.request();
+        return;
+    }
+    m_heldRefreshes = 0;
+    if (looksDifferent(verticalScrollBar(), verticalBar()) || looksDifferent(horizontalScrollBar(), horizontalBar()))
+        updateScrollBars();
 }
 
 int ListBox::rowsFitting() const
@@ -141,23 +178,52 @@ qint64 ListBox::lastTop() const
     return std::max<qint64>(0, m_shown - rowsFitting());
 }
 
+qint64 ListBox::rowsPerStep() const
+{
+    return lastTop() / std::numeric_limits<int>::max() + 1;
+}
+
+ListBox::BarState ListBox::verticalBar() const
+{
+    const qint64 perStep = rowsPerStep();
+    const int maximum = static_cast<int>(lastTop() / perStep);
+    return {maximum, m_top >= lastTop() ? maximum : static_cast<int>(m_top / perStep),
+            static_cast<int>(std::max<qint64>(1, rowsFitting() / perStep))};
+}
+
+ListBox::BarState ListBox::horizontalBar() const
+{
+    const int width = qCeil(widest() * m_glyphs->advance()) + 2 * kTextMargin + 2;
+    const int maximum = std::max(0, width - viewport()->width());
+    return {maximum, std::min(horizontalScrollBar()->value(), maximum), viewport()->width()};
+}
+
 void ListBox::updateScrollBars()
 {
-    QScrollBar* vertical = verticalScrollBar();
-    const qint64 last = lastTop();
-    m_rowsPerStep = last / std::numeric_limits<int>::max() + 1;
+    moveTop(m_top);  // within the entries, after a resize as well
+    const BarState vertical = verticalBar();
+    m_rowsPerStep = rowsPerStep();
     m_movingScrollBar = true;
-    vertical->setRange(0, static_cast<int>(last / m_rowsPerStep));
-    vertical->setPageStep(static_cast<int>(std::max<qint64>(1, rowsFitting() / m_rowsPerStep)));
-    vertical->setSingleStep(1);
+    verticalScrollBar()->setRange(0, vertical.maximum);
+    verticalScrollBar()->setPageStep(vertical.pageStep);
+    verticalScrollBar()->setSingleStep(1);
+    verticalScrollBar()->setValue(vertical.value);
     m_movingScrollBar = false;
-    setTop(m_top);
-    QScrollBar* horizontal = horizontalScrollBar();
-    const qreal advance = m_glyphs->advance();
-    const int width = qCeil(widest() * advance) + 2 * kTextMargin + 2;
-    horizontal->setRange(0, std::max(0, width - viewport()->width()));
-    horizontal->setPageStep(viewport()->width());
-    horizontal->setSingleStep(std::max(1, qRound(advance)));
+    const BarState horizontal = horizontalBar();
+    horizontalScrollBar()->setRange(0, horizontal.maximum);
+    horizontalScrollBar()->setPageStep(horizontal.pageStep);
+    horizontalScrollBar()->setSingleStep(std::max(1, qRound(m_glyphs->advance())));
+    m_barsBehind = false;
+}
+
+bool ListBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // The wheel over the list reaches the vertical bar as well.
+    const bool aboutToScroll = event->type() == QEvent::Enter || event->type() == QEvent::MouseButtonPress
+                               || event->type() == QEvent::Wheel;
+    if (aboutToScroll && m_barsBehind)
+        updateScrollBars();
+    return QAbstractScrollArea::eventFilter(watched, event);
 }
 
 bool ListBox::scrolledToEnd() const
@@ -165,14 +231,11 @@ bool ListBox::scrolledToEnd() const
     return m_top >= lastTop();
 }
 
-// Shows entries from top on, and moves the scroll bar with them.
+// Shows entries from top on, and brings the scroll bars up to date with them.
 void ListBox::setTop(qint64 top)
 {
     moveTop(top);
-    QScrollBar* vertical = verticalScrollBar();
-    m_movingScrollBar = true;
-    vertical->setValue(m_top >= lastTop() ? vertical->maximum() : static_cast<int>(m_top / m_rowsPerStep));
-    m_movingScrollBar = false;
+    updateScrollBars();
 }
 
 void ListBox::moveTop(qint64 top)

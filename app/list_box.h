@@ -35,6 +35,13 @@ public:
 
     const AccessibleRows& accessibleRows() const { return m_accessibleRows; }
 
+    // What a scroll bar says: its range from 0, its value and its page.
+    struct BarState {
+        int maximum;
+        int value;
+        int pageStep;
+    };
+
 signals:
     // After every change of the selection: a click, the space bar, or a SetSelected that
     // changed an entry's state (raised before SetSelected returns).
@@ -51,6 +58,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // ListEntries::Observer
@@ -63,6 +71,9 @@ private:
     void requestRefresh();
     void showScrollBars();
     void updateScrollBars();
+    BarState verticalBar() const;  // what the bars should say now
+    BarState horizontalBar() const;
+    qint64 rowsPerStep() const;
     void updateRows(qint64 first, qint64 last);
     void fitToFont();
     int rowsFitting() const;
@@ -82,6 +93,7 @@ private:
     qint64 m_top = 0;
     qint64 m_rowsPerStep = 1;
     bool m_movingScrollBar = false;  // the bar follows m_top, not the other way round
+    bool m_barsBehind = false;       // the bars look right but say less than they should
     bool m_indexPending = false;   // the logic set ListIndex since the last refresh
     bool m_refreshPending = false;
     static constexpr int kScrollBarRefreshes = 5;  // 5 times a second

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -752,7 +753,19 @@ void TstApp::resultListFollowsItsEndOnly()
     QTRY_COMPARE(results->shownCount(), 101);
     QVERIFY(results->viewport()->rect().contains(results->rowRect(100)));
     QTRY_COMPARE(bar->value(), bar->maximum());
-    QCOMPARE(results->rowAt(QPoint(0, 0)), 101 - bar->pageStep());
+    const int fitting = bar->pageStep();
+    QCOMPARE(results->rowAt(QPoint(0, 0)), 101 - fitting);
+
+    // The wheel right after new entries, while the bar may still say fewer: three lines up
+    // from the true end.
+    for (int i = 101; i < 300; ++i)
+        results->AddItem(QStringLiteral("hit %1").arg(i));
+    QTRY_COMPARE(results->shownCount(), 300);
+    const QPoint inside = results->viewport()->rect().center();
+    QWheelEvent wheel(inside, results->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(results->viewport(), &wheel);
+    QCOMPARE(results->rowAt(QPoint(0, 0)), 300 - fitting - QApplication::wheelScrollLines());
 }
 
 void TstApp::doubleClickAndF12OnlySelect()
