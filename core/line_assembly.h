@@ -47,11 +47,11 @@ public:
         return begun;
     }
 
-    qint64 line() const { return m_line; }      // 0-based index of the open line
+    qint64 line() const { return m_line; }      // number of the open line, the first being 1
     qint64 column() const { return m_column; }  // characters on it: the last one's 1-based column
 
 private:
     bool m_crlf;
-    qint64 m_line = 0;
+    qint64 m_line = 1;
     qint64 m_column = 0;
 };

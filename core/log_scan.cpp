@@ -7,7 +7,7 @@ LogScanner::LogScanner(const QList<searchslot::Entry>& entries) : m_slots(entrie
 void LogScanner::restart()
 {
     m_slots.restart();
-    m_line = 0;
+    m_line = 1;
     m_column = 0;
     m_carriageReturn = false;
 }

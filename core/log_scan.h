@@ -16,7 +16,7 @@
 class LogScanner {
 public:
     struct Hit {
-        qint64 line;    // 0-based index of the monitor line
+        qint64 line;    // number of the monitor line, the first being 1 (as grep -n and editors count)
         qint64 column;  // 1-based column of the character that completed the hit
         const QString& text;  // comment, "(", pattern, ")"
     };
@@ -27,7 +27,7 @@ public:
     // One slot per entry, in the order given (the window's slot order is list order).
     explicit LogScanner(const QList<searchslot::Entry>& entries);
 
-    // Every slot at rest, at the start of line 0: for the next log.
+    // Every slot at rest, at the start of line 1: for the next log.
     void restart();
     void setCharacterHook(CharacterHook hook) { m_characterHook = std::move(hook); }
     // The next bytes of the log; hits reach the sink in order, several on one character in
@@ -41,7 +41,7 @@ private:
 
     searchslot::Slots m_slots;
     CharacterHook m_characterHook;
-    qint64 m_line = 0;
+    qint64 m_line = 1;
     qint64 m_column = 0;
     bool m_carriageReturn = false;  // a CR waits: a line end if LF follows
 };

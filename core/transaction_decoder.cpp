@@ -22,6 +22,7 @@ void Transaction::reset(const Origin& at)
     answers.clear();
     stopped = false;
     open = false;
+    partial = false;
     if (!malformed.isEmpty())
         malformed = QString();
     raw.truncate(0);
@@ -34,6 +35,13 @@ void appendCompactText(const Transaction& transaction, QByteArray& out)
         out += transaction.malformed.toLocal8Bit();
         out += ": ";
         out += transaction.raw.toLocal8Bit();
+        return;
+    }
+    if (transaction.partial) {
+        out += "(partial) ";
+        out += transaction.raw.toLocal8Bit();
+        if (transaction.open)
+            out += " (open)";
         return;
     }
     // Written into room made once: this runs for every transaction of a capture.
@@ -95,6 +103,12 @@ void Decoder::fail(const QString& why)
 {
     if (m_state == State::Malformed)
         return;
+    if (m_state == State::Partial) {
+        // Its characters are kept as they came already.
+        m_current.malformed = why;
+        m_state = State::Malformed;
+        return;
+    }
     // The characters so far, as they came: the sound part rebuilt from what was decoded,
     // then the one that broke the grammar.
     m_current.raw = soundText();

@@ -11,8 +11,8 @@
 // received character at a time, like the matcher; it never changes what the matcher sees.
 namespace i2c {
 
-// Where a transaction began: the monitor line and column of its first character, and the
-// seconds since the port was opened (0 for a saved log).
+// Where a transaction began: the number of the monitor line (from 1) and the column (from 1)
+// of its first character, and the seconds since the port was opened (0 for a saved log).
 struct Origin {
     qint64 line = 0;
     qint64 column = 0;
@@ -37,6 +37,9 @@ struct Transaction {
     std::vector<char> answers;     // per data byte that was answered: 'a' ACK or 'n' NACK
     bool stopped = false;          // ended with a STOP
     bool open = false;             // still going when the input ended
+    // Begun before the input did (the port was opened, or the capture began, in the middle
+    // of a transaction): its characters up to the first START or STOP, not decoded.
+    bool partial = false;
     QString malformed;             // why it breaks the probe's grammar; empty when sound
     QString raw;                   // its characters, as received
 
@@ -49,7 +52,8 @@ struct Transaction {
 //   S 48 W A 00 A Sr 48 R A 19 A 80 N P
 // S START, Sr repeated START, the 7-bit address in hex with W (write) or R (read), A ACK,
 // N NACK, each data byte in hex with its A or N, P STOP; "(open)" instead of P for one that
-// was still going when the input ended. A malformed one: "! WHY: RAW".
+// was still going when the input ended. A malformed one: "! WHY: RAW". A partial one:
+// "(partial) RAW", with " (open)" when no STOP came.
 QString compactText(const Transaction& transaction);
 // The same, appended to bytes (the local 8-bit encoding for a malformed one's characters).
 void appendCompactText(const Transaction& transaction, QByteArray& out);
@@ -111,6 +115,7 @@ private:
         DataHex,      // one hex digit of a data byte came
         DataAck,      // a data byte came: its ACK or NACK
         Malformed,    // the grammar broke: characters until the next START or STOP
+        Partial,      // before the input's first START: characters until a START or STOP
     };
 
     template <typename Sink>
@@ -126,6 +131,7 @@ private:
     int m_high = 0;        // the first hex digit of a byte
     QChar m_pending;       // the character being taken in, for a failure's raw text
     bool m_held = false;   // m_current was completed by the last character
+    bool m_started = false;  // a START came since the input began
 };
 
 template <typename Sink>
@@ -137,19 +143,27 @@ void Decoder::step(QChar ch, const Origin& origin, Sink&& sink)
         // A START ends whatever came before it: sound only if that was finished.
         if (m_state != State::Idle) {
             m_pending = QChar();  // the START belongs to the next one
-            if (m_state != State::Malformed)
+            if (m_state != State::Malformed && m_state != State::Partial)
                 fail(QStringLiteral("START before the STOP of the transaction before"));
             sink(m_current);
         }
+        m_started = true;
         begin(origin);
         beginSegment(false);
         return;
     }
-    if (m_state == State::Idle)
+    if (m_state == State::Idle) {
         begin(origin);
-    // A sound transaction's characters are its decoded parts; only a malformed one keeps
-    // them as they came (fail() writes out what came before).
-    if (m_state == State::Malformed)
+        // Text before the first START: the rest of a transaction that began before the
+        // input did, not a fault of the bus.
+        if (!m_started) {
+            m_current.partial = true;
+            m_state = State::Partial;
+        }
+    }
+    // A sound transaction's characters are its decoded parts; only a malformed or partial
+    // one keeps them as they came (fail() writes out what came before).
+    if (m_state == State::Malformed || m_state == State::Partial)
         m_current.raw += ch;
     else
         m_pending = ch;
@@ -162,6 +176,12 @@ void Decoder::step(QChar ch, const Origin& origin, Sink&& sink)
     case State::Malformed:
         if (c == u'p')
             m_held = true;
+        return;
+    case State::Partial:
+        if (c == u'p') {
+            m_current.stopped = true;
+            m_held = true;
+        }
         return;
     case State::Address:
     case State::Data:

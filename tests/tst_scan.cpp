@@ -133,7 +133,7 @@ void TstScan::scanOfSavedLogListsWhatTheWindowListed()
         const auto match = where.match(printed[i]);
         QVERIFY2(match.hasMatch(), qPrintable(printed[i]));
         QCOMPARE(match.captured(3), listed[i]);
-        const int line = match.captured(1).toInt();
+        const int line = match.captured(1).toInt() - 1;  // lines count from 1, as editors count them
         const int column = match.captured(2).toInt();
         QString upToHit = monitor.mid(0, line).join(QString()) + monitor[line].left(column);
         const QString pattern = listed[i].section(u'(', -1).chopped(1);
@@ -165,7 +165,7 @@ void TstScan::matcher_data()
                                     << QByteArray("A\r\n") << none << 1;
     QTest::newRow("a match runs across monitor lines, where names its end")
         << QByteArray("ap?;stop\r\n") << QStringList{"--select", "1", "--where"} << QByteArray("xap\r\ns\r\n\r\n")
-        << QByteArray("-:1:1: stop(ap?)\n") << 0;
+        << QByteArray("-:2:1: stop(ap?)\n") << 0;
     QTest::newRow("hits on one character in list order, whatever the order given")
         << QByteArray("AB;one\r\n?B;two\r\n") << QStringList{"--select", "2,1"} << QByteArray("AB\r\n")
         << QByteArray("one(AB)\ntwo(?B)\n") << 0;
@@ -174,7 +174,7 @@ void TstScan::matcher_data()
         << QByteArray("A\r\n") << QByteArray("1(A)\n2(A)\n3(A)\n4(A)\n5(A)\n6(A)\n") << 0;
     QTest::newRow("a lone LF and a CR at the end are received characters")
         << QByteArray("a?b;lf\r\nc?;cr\r\n") << QStringList{"--select", "1,2", "--where"}
-        << QByteArray("a\nb\r\nc\r") << QByteArray("-:0:3: lf(a?b)\n-:1:2: cr(c?)\n") << 0;
+        << QByteArray("a\nb\r\nc\r") << QByteArray("-:1:3: lf(a?b)\n-:2:2: cr(c?)\n") << 0;
     QTest::newRow("entry without semicolon, empty entry")
         << QByteArray("AB\r\n\r\n") << QStringList{"--select", "1,2"} << QByteArray("AB\r\n")
         << QByteArray("(AB)\n") << 0;
@@ -262,18 +262,25 @@ void TstScan::decode_data()
         << QByteArray("s90a00ar91a19") << plain << QByteArray("S 48 W A 00 A Sr 48 R A 19 (open)\n");
     QTest::newRow("across monitor lines, where it began")
         << QByteArray("xp\r\ns90a00\r\nar91a19a80np\r\n") << QStringList{"--where"}
-        << QByteArray("-:0:1: ! character outside the probe's text: xp\n-:1:1: S 48 W A 00 A Sr 48 R A 19 A 80 N P\n");
+        << QByteArray("-:1:1: ! character outside the probe's text: xp\n-:2:1: S 48 W A 00 A Sr 48 R A 19 A 80 N P\n");
     QTest::newRow("byte without ACK or NACK") << QByteArray("s90psA0np") << plain
                                               << QByteArray("! byte without ACK or NACK: s90p\nS 50 W N P\n");
     QTest::newRow("odd number of hex digits") << QByteArray("s9ap") << plain
                                               << QByteArray("! odd number of hex digits: s9ap\n");
-    QTest::newRow("data before any START, picked up at the next")
-        << QByteArray("00a11asA0np") << plain << QByteArray("! data before any START: 00a11a\nS 50 W N P\n");
+    QTest::newRow("data between transactions, picked up at the next START")
+        << QByteArray("sA0np00a11asA0np") << plain
+        << QByteArray("S 50 W N P\n! data before any START: 00a11a\nS 50 W N P\n");
+    QTest::newRow("text before the first START: a transaction joined half-way")
+        << QByteArray("19a80npsA0np") << plain << QByteArray("(partial) 19a80np\nS 50 W N P\n");
+    QTest::newRow("joined half-way, ended by a START") << QByteArray("00a11asA0np") << plain
+                                                       << QByteArray("(partial) 00a11a\nS 50 W N P\n");
+    QTest::newRow("joined half-way, open at the end") << QByteArray("a19a8") << plain
+                                                      << QByteArray("(partial) a19a8 (open)\n");
     QTest::newRow("START before the STOP of the one before")
         << QByteArray("s90a00as91a19np") << plain
         << QByteArray("! START before the STOP of the transaction before: s90a00a\nS 48 R A 19 N P\n");
-    QTest::newRow("STOP without START") << QByteArray("psA0np") << plain
-                                        << QByteArray("! STOP without START: p\nS 50 W N P\n");
+    QTest::newRow("STOP without START") << QByteArray("sA0nppsA0np") << plain
+                                        << QByteArray("S 50 W N P\n! STOP without START: p\nS 50 W N P\n");
     QTest::newRow("hits follow their transaction")
         << QByteArray("sA0npsA0np") << QStringList{"-e", "0n;busy"}
         << QByteArray("S 50 W N P\nbusy(0n)\nS 50 W N P\nbusy(0n)\n");
@@ -401,15 +408,21 @@ void TstScan::liveStopsAndExitStatus_data()
         << 1 << QByteArray() << "4096 characters received, 0 losses";
     QTest::newRow("--where and --no-crlf")
         << QStringList{"-e", "p?;next", "--where", "--no-crlf", "-m", "1"} << QByteArray("aps") << "wait" << 0
-        << QByteArray("PORT:0:3: next(p?)\n") << "";
+        << QByteArray("PORT:1:3: next(p?)\n") << "";
     QTest::newRow("line and column follow the STOP's new line")
         << QStringList{"-e", "p?;next", "--where", "-m", "1"} << QByteArray("aps") << "wait" << 0
-        << QByteArray("PORT:1:1: next(p?)\n") << "";
+        << QByteArray("PORT:2:1: next(p?)\n") << "";
     QTest::newRow("--json") << QStringList{"-e", "s?;St\u00e4rt \"1\"", "--json", "-m", "1"} << QByteArray("xs9")
                             << "wait" << 0
                             << QByteArray("{\"type\":\"hit\",\"t\":T,\"entry\":1,\"pattern\":\"s?\",\"comment\":"
-                                          "\"St\xc3\xa4rt \\\"1\\\"\",\"line\":0,\"column\":3}\n")
-                            << "";
+                                          "\"St\xc3\xa4rt \\\"1\\\"\",\"line\":1,\"column\":3}\n")
+                            << "";    QTest::newRow("--utc: the wall-clock time") << QStringList{"-e", "s?;x", "--utc", "-m", "1"} << QByteArray("xs9")
+                                                << "wait" << 0 << QByteArray("UTC x(s?)\n") << "";
+    QTest::newRow("--json --decode: joined half-way")
+        << QStringList{"-e", "s9;x", "--decode", "--json", "-m", "1"} << QByteArray("ps9") << "wait" << 0
+        << QByteArray("{\"type\":\"transaction\",\"t\":T,\"line\":1,\"column\":1,\"partial\":true,\"raw\":\"p\","
+                      "\"stop\":true}\n")
+        << "";
 }
 
 void TstScan::liveStopsAndExitStatus()
@@ -443,6 +456,17 @@ void TstScan::liveStopsAndExitStatus()
         QVERIFY(records[records.size() - 2].contains("\"reason\":\"hits\",\"hits\":1,\"received\":3"));
         static const QRegularExpression time(QStringLiteral("\"t\":[0-9.]+"));
         run.out = QString::fromUtf8(records[1]).replace(time, QStringLiteral("\"t\":T")).toUtf8() + '\n';
+    }
+    if (arguments.contains(QStringLiteral("--utc"))) {
+        // ISO 8601 in UTC with microseconds, and now.
+        static const QRegularExpression utc(QStringLiteral("^(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{6})Z "));
+        const QString out = QString::fromLocal8Bit(run.out);
+        const QRegularExpressionMatch stamp = utc.match(out);
+        QVERIFY2(stamp.hasMatch(), run.out.constData());
+        QDateTime at = QDateTime::fromString(stamp.captured(1).chopped(3), Qt::ISODateWithMs);
+        at.setTimeSpec(Qt::UTC);
+        QVERIFY2(qAbs(at.secsTo(QDateTime::currentDateTimeUtc())) < 60, run.out.constData());
+        run.out = "UTC " + out.mid(stamp.capturedLength()).toLocal8Bit();
     }
     QCOMPARE(run.out, output);
     QCOMPARE(run.exitCode, exitCode);

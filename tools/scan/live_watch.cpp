@@ -8,6 +8,8 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 
@@ -108,8 +110,10 @@ int LiveWatch::run()
         return kTrouble;
     }
     m_clock.start();
+    m_openedAtUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                       std::chrono::system_clock::now().time_since_epoch()).count();
     if (m_options.json) {
-        emitLine("{\"type\":\"open\",\"t\":" + seconds() + ",\"port\":" + jsonString(m_options.port) +
+        emitLine("{\"type\":\"open\"," + jsonTime(elapsed()) + ",\"port\":" + jsonString(m_options.port) +
                  ",\"device\":" + jsonString(m_device) + ",\"settings\":" + jsonString(kProbeLineSettings) +
                  ",\"start\":" +
                  jsonString(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)) + "}");
@@ -260,7 +264,7 @@ void LiveWatch::hit(int slot)
     const NumberedEntry& entry = m_entries[slot];
     QByteArray line;
     if (m_options.json) {
-        line = "{\"type\":\"hit\",\"t\":" + seconds() + ",\"entry\":" + jsonNumber(entry.number) +
+        line = "{\"type\":\"hit\"," + jsonTime(elapsed()) + ",\"entry\":" + jsonNumber(entry.number) +
                ",\"pattern\":" + jsonString(m_slots.pattern(slot)) + ",\"comment\":" +
                jsonString(m_slots.comment(slot)) + ",\"line\":" + jsonNumber(m_lines.line()) +
                ",\"column\":" + jsonNumber(m_lines.column());
@@ -269,7 +273,7 @@ void LiveWatch::hit(int slot)
         line += '}';
     } else {
         if (m_options.time)
-            line += seconds() + ' ';
+            line += stamp(elapsed()) + ' ';
         if (m_options.where)
             line += m_options.port.toLocal8Bit() + ':' + jsonNumber(m_lines.line()) + ':' +
                     jsonNumber(m_lines.column()) + ": ";
@@ -290,10 +294,14 @@ void LiveWatch::transaction(const i2c::Transaction& transaction)
     const i2c::Origin& origin = transaction.origin;
     QByteArray line;
     if (m_options.json) {
-        line = "{\"type\":\"transaction\",\"t\":" + QByteArray::number(origin.seconds, 'f', 6) +
-               ",\"line\":" + jsonNumber(origin.line) + ",\"column\":" + jsonNumber(origin.column);
+        line = "{\"type\":\"transaction\"," + jsonTime(origin.seconds) + ",\"line\":" + jsonNumber(origin.line) + ",\"column\":" + jsonNumber(origin.column);
         if (!transaction.malformed.isEmpty()) {
             line += ",\"malformed\":" + jsonString(transaction.malformed) + ",\"raw\":" + jsonString(transaction.raw);
+        } else if (transaction.partial) {
+            line += ",\"partial\":true,\"raw\":" + jsonString(transaction.raw) +
+                    ",\"stop\":" + (transaction.stopped ? "true" : "false");
+            if (transaction.open)
+                line += ",\"open\":true";
         } else {
             QByteArrayList segments;
             for (const i2c::Segment& segment : transaction.segments) {
@@ -321,7 +329,7 @@ void LiveWatch::transaction(const i2c::Transaction& transaction)
         line += '}';
     } else {
         if (m_options.time)
-            line += QByteArray::number(origin.seconds, 'f', 6) + ' ';
+            line += stamp(origin.seconds) + ' ';
         if (m_options.where)
             line += m_options.port.toLocal8Bit() + ':' + jsonNumber(origin.line) + ':' + jsonNumber(origin.column) + ": ";
         i2c::appendCompactText(transaction, line);
@@ -338,9 +346,9 @@ void LiveWatch::lost(const QString& what)
 {
     m_untrusted = true;
     ++m_losses;
-    complain(QStringLiteral("%1 %2: input lost or garbled (%3)").arg(QString::fromLatin1(seconds()), portName(), what));
+    complain(QStringLiteral("%1 %2: input lost or garbled (%3)").arg(QString::fromLatin1(stamp(elapsed())), portName(), what));
     if (m_options.json) {
-        const QByteArray record = "{\"type\":\"loss\",\"t\":" + seconds() + ",\"what\":" + jsonString(what);
+        const QByteArray record = "{\"type\":\"loss\"," + jsonTime(elapsed()) + ",\"what\":" + jsonString(what);
         if (!emitLine(record + '}'))
             stop(Stop::OutputClosed);
     }
@@ -385,7 +393,7 @@ void LiveWatch::finish()
                                            "device gone", "output closed", "save failed"};
     const QByteArray reason = kReasons[static_cast<int>(m_stop)];
     if (m_options.json) {
-        emitLine("{\"type\":\"end\",\"t\":" + seconds() + ",\"reason\":" + jsonString(QString::fromLatin1(reason)) +
+        emitLine("{\"type\":\"end\"," + jsonTime(elapsed()) + ",\"reason\":" + jsonString(QString::fromLatin1(reason)) +
                  ",\"hits\":" + jsonNumber(m_hits) + ",\"received\":" + jsonNumber(m_received) +
                  ",\"losses\":" + jsonNumber(m_losses) + ",\"status\":" + jsonNumber(exitStatus()) + "}");
     } else {
@@ -425,9 +433,35 @@ bool LiveWatch::emitLine(const QByteArray& line)
     return written;
 }
 
+double LiveWatch::elapsed() const
+{
+    return m_clock.isValid() ? m_clock.nsecsElapsed() / 1e9 : 0.0;
+}
+
 QByteArray LiveWatch::seconds() const
 {
-    return QByteArray::number(m_clock.isValid() ? m_clock.nsecsElapsed() / 1e9 : 0.0, 'f', 6);
+    return QByteArray::number(elapsed(), 'f', 6);
+}
+
+QByteArray LiveWatch::stamp(double seconds) const
+{
+    if (!m_options.utc)
+        return QByteArray::number(seconds, 'f', 6);
+    // From the wall-clock time of the open and the monotonic clock since: a clock the system
+    // sets meanwhile does not make times run backwards within a capture.
+    const qint64 us = m_openedAtUs + std::llround(seconds * 1e6);
+    char fraction[24];
+    std::snprintf(fraction, sizeof fraction, ".%06lld", static_cast<long long>(us % 1000000));
+    return QDateTime::fromMSecsSinceEpoch(us / 1000, Qt::UTC).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() +
+           fraction + 'Z';
+}
+
+QByteArray LiveWatch::jsonTime(double seconds) const
+{
+    QByteArray time = "\"t\":" + QByteArray::number(seconds, 'f', 6);
+    if (m_options.utc)
+        time += ",\"utc\":\"" + stamp(seconds) + '"';
+    return time;
 }
 
 QString LiveWatch::portName() const

@@ -50,7 +50,12 @@ private:
 
     // Output: one line each, written and flushed at once; false once standard output is closed.
     bool emitLine(const QByteArray& line);
+    double elapsed() const;  // seconds since the port was opened
     QByteArray seconds() const;
+    // A time for the start of a line: seconds, or with --utc the wall-clock time.
+    QByteArray stamp(double seconds) const;
+    QByteArray jsonTime(double seconds) const;  // "t", and with --utc "utc"
+
     QString portName() const;
 
     const ScanOptions& m_options;
@@ -66,6 +71,7 @@ private:
     QByteArrayList m_pendingHits;  // decoding: hit lines wait for their transaction's line
 
     QElapsedTimer m_clock;  // since the port was opened
+    qint64 m_openedAtUs = 0;  // wall-clock time of the open, microseconds since 1970
     QTimer m_flushTimer;
     QTimer m_timeout;
     QTimer m_duration;

@@ -8,7 +8,7 @@ const char* const kScanUsage =
     "Usage: wirelark-scan [--filters FILE] (--select N[,N...] | -e ENTRY ...) [--where] [--decode] LOG...\n"
     "       wirelark-scan --port PORT [--filters FILE] (--select N[,N...] | -e ENTRY ...)\n"
     "                     [-m NUM] [--timeout SECONDS] [--duration SECONDS] [--save FILE [--force]]\n"
-    "                     [--time] [--where] [--json] [--no-crlf] [--decode]\n"
+    "                     [--time] [--utc] [--where] [--json] [--no-crlf] [--decode]\n"
     "Runs Wirelark's matcher over monitor logs saved by Wirelark, or over the live traffic of a\n"
     "bus probe on a serial port, and prints one line per hit, as the result list shows it.\n"
     "LOG - is standard input.\n"
@@ -17,7 +17,7 @@ const char* const kScanUsage =
     "  -e ENTRY            a search string as a line of Filter4.ini holds it: pattern;comment\n"
     "                      (repeatable; \"?\" accepts any one character)\n"
     "  --where             begin each line with LOG:LINE:COLUMN: or PORT:LINE:COLUMN:\n"
-    "                      (monitor line 0-based, column 1-based)\n"
+    "                      (monitor lines and columns counted from 1, as editors do)\n"
     "  --decode            print every transaction, START to STOP, as one line, for example\n"
     "                        S 48 W A 00 A Sr 48 R A 19 A 80 N P\n"
     "                      S START, Sr repeated START, 7-bit address in hex, W write, R read,\n"
@@ -34,6 +34,9 @@ const char* const kScanUsage =
     "  --save FILE         save everything received as the monitor's Save writes it, while it\n"
     "                      arrives (at least once a second); --force replaces an existing FILE\n"
     "  --time              begin each line with the seconds since the port was opened\n"
+    "  --utc               times as the wall-clock time instead, ISO 8601 in UTC with\n"
+    "                      microseconds (2026-12-09T01:30:00.250000Z); implies --time,\n"
+    "                      and JSON records get it as \"utc\" beside \"t\"\n"
     "  --json              JSON Lines on standard output: open, hit, loss and end records\n"
     "  --no-crlf           lay out lines as with \"CRLF nach STOP\" cleared\n"
     "  --buffer-size BYTES the receive buffer (default 1048576, about 90 s at the line rate);\n"
@@ -96,7 +99,7 @@ bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* 
                                            "-m", "--timeout", "--duration", "--buffer-size"};
     // Options that only watching a port takes.
     static const QStringList liveOnly = {"-m", "--timeout", "--duration", "--save", "--force",
-                                         "--time", "--json", "--no-crlf", "--buffer-size"};
+                                         "--time", "--utc", "--json", "--no-crlf", "--buffer-size"};
     QString firstLiveOnly;
     options->filters = filterfile::kFileName;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -132,6 +135,9 @@ bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* 
             options->force = true;
         } else if (argument == "--time") {
             options->time = true;
+        } else if (argument == "--utc") {
+            options->time = true;
+            options->utc = true;
         } else if (argument == "--json") {
             options->json = true;
         } else if (argument == "--no-crlf") {

@@ -22,6 +22,7 @@ struct ScanOptions {
     QString save;
     bool force = false;
     bool time = false;
+    bool utc = false;             // --utc: times as wall-clock time, not seconds since the open
     bool json = false;
     bool crlf = true;
     int maxHits = 0;              // -m; 0: no limit
