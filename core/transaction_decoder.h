@@ -83,6 +83,20 @@ public:
         m_pending = QChar();
         fail(QStringLiteral("line event of the port"));
     }
+    // The input broke off (the device went away): a transaction that was going is shown as
+    // broken by the gap, and what comes before the next START is partial again.
+    template <typename Sink>
+    void breakOff(const QString& why, Sink&& sink)
+    {
+        settle(sink);
+        if (m_state != State::Idle) {
+            m_pending = QChar();
+            fail(why);
+            sink(m_current);
+            m_state = State::Idle;
+        }
+        m_started = false;
+    }
     // After the character's hits: the transaction it completed, if any.
     template <typename Sink>
     void settle(Sink&& sink)

@@ -48,6 +48,7 @@ private slots:
     void liveHitsEqualWindowAndSavedLog();
     void liveStopsAndExitStatus_data();
     void liveStopsAndExitStatus();
+    void liveReconnectsAfterAGap();
     void liveLossCountedByTheDriver_data();
     void liveLossCountedByTheDriver();
     void liveSaveIsOpenedAsTheWindowOpensFiles_data();
@@ -60,8 +61,10 @@ private:
     Run scan(const QStringList& arguments, const QByteArray& input = {});
     static Run finished(QProcess& process);
 #ifdef WIRELARK_LIVE_TESTS
-    // Starts the tool on the terminal's device end and waits until it holds it open.
-    bool startLive(QProcess& process, const PseudoTerminal& terminal, const QStringList& arguments);
+    // Starts the tool on the terminal's device end (or on port, a path that leads there) and
+    // waits until it holds it open.
+    bool startLive(QProcess& process, const PseudoTerminal& terminal, const QStringList& arguments,
+                   const QString& port = {});
 #endif
 
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -297,9 +300,11 @@ void TstScan::decode()
 }
 
 #ifdef WIRELARK_LIVE_TESTS
-bool TstScan::startLive(QProcess& process, const PseudoTerminal& terminal, const QStringList& arguments)
+bool TstScan::startLive(QProcess& process, const PseudoTerminal& terminal, const QStringList& arguments,
+                        const QString& port)
 {
-    process.start(QStringLiteral(WIRELARK_SCAN), QStringList{"--port", terminal.devicePath()} + arguments);
+    process.start(QStringLiteral(WIRELARK_SCAN),
+                  QStringList{"--port", port.isEmpty() ? terminal.devicePath() : port} + arguments);
     if (!process.waitForStarted(10000))
         return false;
     // Open once one of its descriptors is the device end.
@@ -473,6 +478,41 @@ void TstScan::liveStopsAndExitStatus()
     QVERIFY2(QString::fromLocal8Bit(run.err).contains(message), run.err.constData());
 }
 
+// A USB adapter that drops out and comes back under the same name: the watch waits for it,
+// and the gap breaks what was going on across it.
+void TstScan::liveReconnectsAfterAGap()
+{
+    const QString link = QDir::current().absoluteFilePath(QStringLiteral("probe"));
+    PseudoTerminal first;
+    QVERIFY(QFile::link(first.devicePath(), link));
+    QProcess live;
+    QVERIFY(startLive(live, first,
+                      {"--reconnect", "--decode", "-e", "s90a00a0a;across the gap", "-e", "sA0np;busy", "--save", "gap.log"},
+                      link));
+    QByteArray err;
+    const auto told = [&](const char* what) {
+        err += live.readAllStandardError();
+        return err.contains(what);
+    };
+    QVERIFY(first.write("s90a00a"));
+    QTRY_COMPARE_WITH_TIMEOUT(readBytes(QStringLiteral("gap.log")), QByteArray("s90a00a"), 5000);
+    first.closeFarEnd();
+    QTRY_VERIFY_WITH_TIMEOUT(told("waiting for it"), 5000);
+
+    PseudoTerminal second;
+    QVERIFY(QFile::link(second.devicePath(), link + ".new"));
+    QCOMPARE(::rename(QFile::encodeName(link + ".new").constData(), QFile::encodeName(link).constData()), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(told("back after"), 5000);
+    QVERIFY(second.write("0ar91a19a80npsA0np"));
+    QTRY_COMPARE_WITH_TIMEOUT(readBytes(QStringLiteral("gap.log")),
+                              QByteArray("s90a00a0ar91a19a80np\r\nsA0np\r\n"), 5000);
+    ::kill(static_cast<pid_t>(live.processId()), SIGTERM);
+    const Run run = finished(live);
+    QCOMPARE(run.out, QByteArray("! the device went away: s90a00a\n(partial) 0ar91a19a80np\nS 50 W N P\nbusy(sA0np)\n"));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2((err + run.err).contains("0 losses, 1 gaps"), (err + run.err).constData());
+}
+
 void TstScan::liveLossCountedByTheDriver_data()
 {
     QTest::addColumn<int>("counter");
@@ -527,7 +567,7 @@ void TstScan::liveLossCountedByTheDriver()
     const QByteArray records = readBytes(QStringLiteral("out"));
     QVERIFY2(records.contains("{\"type\":\"loss\",\"t\":"), records.constData());
     QVERIFY2(records.contains(",\"what\":\"" + what.toLatin1() + "\"}"), records.constData());
-    QVERIFY2(records.contains("\"received\":3,\"losses\":1,\"status\":2}"), records.constData());
+    QVERIFY2(records.contains("\"received\":3,\"losses\":1,\"gaps\":0,\"status\":2}"), records.constData());
 }
 
 void TstScan::liveSaveIsOpenedAsTheWindowOpensFiles_data()

@@ -62,6 +62,10 @@ QString lineEventName(int code)
     }
 }
 
+// How often a device that went away is looked for: soon enough for a bumped cable, and
+// costing next to nothing while it stays away.
+constexpr int kReopenIntervalMs = 500;
+
 int milliseconds(double seconds)
 {
     return static_cast<int>(seconds * 1000.0);
@@ -157,9 +161,49 @@ bool LiveWatch::openPort()
     connect(m_port.get(), &MSComm::OnComm, this, &LiveWatch::onComm);
     connect(m_port.get(), &MSComm::PortLost, this, [this] {
         m_goneReason = m_port->lostReason();
-        stop(Stop::DeviceGone);
+        if (m_options.reconnect)
+            deviceGone();
+        else
+            stop(Stop::DeviceGone);
     });
+    m_reopen.setInterval(kReopenIntervalMs);
+    connect(&m_reopen, &QTimer::timeout, this, &LiveWatch::tryReopen);
     return true;
+}
+
+void LiveWatch::deviceGone()
+{
+    // The gap is lost input: no hit is made of characters from both sides of it, the
+    // transaction that was going is broken by it, and "no hit" cannot be trusted.
+    ++m_gaps;
+    m_untrusted = true;
+    m_gapClock.start();
+    complain(QStringLiteral("%1 %2: the device went away (%3); waiting for it")
+                 .arg(QString::fromLatin1(stamp(elapsed())), portName(), m_goneReason));
+    if (m_options.json && !emitLine("{\"type\":\"gone\"," + jsonTime(elapsed()) + ",\"reason\":" + jsonString(m_goneReason) + '}')) {
+        stop(Stop::OutputClosed);
+        return;
+    }
+    m_slots.restart();
+    if (m_options.decode)
+        m_decoder.breakOff(QStringLiteral("the device went away"), [this](const i2c::Transaction& done) { transaction(done); });
+    m_reopen.start();
+}
+
+void LiveWatch::tryReopen()
+{
+    try {
+        m_port->SetPortOpen(true);
+    } catch (const CommError&) {
+        return;  // not back yet
+    }
+    m_reopen.stop();
+    const double gap = m_gapClock.nsecsElapsed() / 1e9;
+    complain(QStringLiteral("%1 %2: back after %3 s").arg(QString::fromLatin1(stamp(elapsed())), portName(),
+                                                          QString::number(gap, 'f', 3)));
+    if (m_options.json && !emitLine("{\"type\":\"back\"," + jsonTime(elapsed()) + ",\"gap\":" +
+                                    QByteArray::number(gap, 'f', 6) + '}'))
+        stop(Stop::OutputClosed);
 }
 
 bool LiveWatch::createSave()
@@ -374,6 +418,7 @@ void LiveWatch::stop(Stop reason)
 void LiveWatch::finish()
 {
     m_flushTimer.stop();
+    m_reopen.stop();
     // A transaction still going is shown as open, with the hits that wait for it.
     if (m_options.decode && m_stop != Stop::OutputClosed) {
         m_decoder.finish([this](const i2c::Transaction& done) { transaction(done); });
@@ -395,13 +440,15 @@ void LiveWatch::finish()
     if (m_options.json) {
         emitLine("{\"type\":\"end\"," + jsonTime(elapsed()) + ",\"reason\":" + jsonString(QString::fromLatin1(reason)) +
                  ",\"hits\":" + jsonNumber(m_hits) + ",\"received\":" + jsonNumber(m_received) +
-                 ",\"losses\":" + jsonNumber(m_losses) + ",\"status\":" + jsonNumber(exitStatus()) + "}");
+                 ",\"losses\":" + jsonNumber(m_losses) + ",\"gaps\":" + jsonNumber(m_gaps) +
+                 ",\"status\":" + jsonNumber(exitStatus()) + "}");
     } else {
-        complain(QStringLiteral("%1: stopped (%2) after %3 s: %4 hits, %5 characters received, %6 losses")
+        complain(QStringLiteral("%1: stopped (%2) after %3 s: %4 hits, %5 characters received, %6 losses, %7 gaps")
                      .arg(portName(), QString::fromLatin1(reason), QString::fromLatin1(seconds()))
                      .arg(m_hits)
                      .arg(m_received)
-                     .arg(m_losses));
+                     .arg(m_losses)
+                     .arg(m_gaps));
     }
 }
 

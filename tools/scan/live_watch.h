@@ -43,6 +43,8 @@ private:
     void transaction(const i2c::Transaction& transaction);
     i2c::Origin here() const;
     void lost(const QString& what);
+    void deviceGone();
+    void tryReopen();
     void flushSave();
     void stop(Stop reason);
     void finish();
@@ -75,12 +77,15 @@ private:
     QTimer m_flushTimer;
     QTimer m_timeout;
     QTimer m_duration;
+    QTimer m_reopen;            // --reconnect: the device's path tried again while it is gone
+    QElapsedTimer m_gapClock;   // since the device went away
     QEventLoop m_loop;
 
     int m_hitsWanted = 0;  // stop at this many hits; 0: no such stop
     qint64 m_hits = 0;
     qint64 m_received = 0;
     qint64 m_losses = 0;          // reports of lost or garbled input
+    qint64 m_gaps = 0;            // times the device went away and came back (--reconnect)
     bool m_untrusted = false;     // input was lost or garbled: "no hit" cannot be trusted
     Stop m_stop = Stop::None;
     QString m_goneReason;

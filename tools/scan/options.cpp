@@ -8,7 +8,7 @@ const char* const kScanUsage =
     "Usage: wirelark-scan [--filters FILE] (--select N[,N...] | -e ENTRY ...) [--where] [--decode] LOG...\n"
     "       wirelark-scan --port PORT [--filters FILE] (--select N[,N...] | -e ENTRY ...)\n"
     "                     [-m NUM] [--timeout SECONDS] [--duration SECONDS] [--save FILE [--force]]\n"
-    "                     [--time] [--utc] [--where] [--json] [--no-crlf] [--decode]\n"
+    "                     [--reconnect] [--time] [--utc] [--where] [--json] [--no-crlf] [--decode]\n"
     "Runs Wirelark's matcher over monitor logs saved by Wirelark, or over the live traffic of a\n"
     "bus probe on a serial port, and prints one line per hit, as the result list shows it.\n"
     "LOG - is standard input.\n"
@@ -31,13 +31,17 @@ const char* const kScanUsage =
     "  -m NUM              stop after NUM hits\n"
     "  --timeout SECONDS   wait at most this long for the hits (-m, else 1); none: exit 1\n"
     "  --duration SECONDS  watch this long, then stop\n"
+    "  --reconnect         when the device goes away, wait for it and go on (its path is\n"
+    "                      tried every half second; /dev/serial/by-id/ names stay the same);\n"
+    "                      the gap counts as lost input\n"
     "  --save FILE         save everything received as the monitor's Save writes it, while it\n"
     "                      arrives (at least once a second); --force replaces an existing FILE\n"
     "  --time              begin each line with the seconds since the port was opened\n"
     "  --utc               times as the wall-clock time instead, ISO 8601 in UTC with\n"
     "                      microseconds (2026-12-09T01:30:00.250000Z); implies --time,\n"
     "                      and JSON records get it as \"utc\" beside \"t\"\n"
-    "  --json              JSON Lines on standard output: open, hit, loss and end records\n"
+    "  --json              JSON Lines on standard output: open, hit, loss, gone, back and end\n"
+    "                      records\n"
     "  --no-crlf           lay out lines as with \"CRLF nach STOP\" cleared\n"
     "  --buffer-size BYTES the receive buffer (default 1048576, about 90 s at the line rate);\n"
     "                      when it is full the device waits\n"
@@ -99,7 +103,7 @@ bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* 
                                            "-m", "--timeout", "--duration", "--buffer-size"};
     // Options that only watching a port takes.
     static const QStringList liveOnly = {"-m", "--timeout", "--duration", "--save", "--force",
-                                         "--time", "--utc", "--json", "--no-crlf", "--buffer-size"};
+                                         "--time", "--utc", "--json", "--no-crlf", "--buffer-size", "--reconnect"};
     QString firstLiveOnly;
     options->filters = filterfile::kFileName;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -135,6 +139,8 @@ bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* 
             options->force = true;
         } else if (argument == "--time") {
             options->time = true;
+        } else if (argument == "--reconnect") {
+            options->reconnect = true;
         } else if (argument == "--utc") {
             options->time = true;
             options->utc = true;

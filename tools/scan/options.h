@@ -22,6 +22,7 @@ struct ScanOptions {
     QString save;
     bool force = false;
     bool time = false;
+    bool reconnect = false;       // --reconnect: a device that went away is waited for
     bool utc = false;             // --utc: times as wall-clock time, not seconds since the open
     bool json = false;
     bool crlf = true;
