@@ -759,6 +759,17 @@ int main(int argc, char* argv[])
         hitsRight = hitsRight && live.fileExact && live.hits == live.expectedHits;
         liveCpu = live.cpuPercent;
         liveP99 = live.latencyP99Ms;
+        // The same with the capture in rotated files: memory and cost stay those of one file.
+        QTemporaryDir rotatedFolder;
+        const LiveScanFigures rotated =
+            measureLiveScan(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), kSearchStrings,
+                            options.value(seed).toUInt() + 2, liveSeconds, rotatedFolder.path(),
+                            {"--rotate-size", "64K"});
+        std::printf("  the same with --rotate-size 64K: %.2f %% of one core, resident %.1f MB after 1 s and %.1f MB at "
+                    "the end, %lld hits, %d files, one after the other %s\n",
+                    rotated.cpuPercent, rotated.residentStartMb, rotated.residentEndMb,
+                    static_cast<long long>(rotated.hits), rotated.files, rotated.fileExact ? "exact" : "DIFFER");
+        hitsRight = hitsRight && rotated.fileExact && rotated.hits == rotated.expectedHits;
     }
     std::printf("x_linerate=%.1f flat=%.2f bytes_per_line=%.0f stall_ms=%.1f lost=%lld cpu_linerate=%.2f "
                 "cpu_16ms=%.2f floor_16ms=%.2f a11y_spread=%.2f bytes_per_char=%.2f scan_live_cpu=%.2f "

@@ -52,10 +52,25 @@ void expect(const QByteArray& text, const QStringList& entries, std::vector<qsiz
     *file += "\r\n";
 }
 
+// What the watch saved: its files in the order of their names, which is the order of time.
+QByteArray savedCapture(const QString& folder, int* files)
+{
+    QByteArray whole;
+    const QDir saved(folder);
+    const QStringList names = saved.entryList({QStringLiteral("live*.log")}, QDir::Files, QDir::Name);
+    *files = static_cast<int>(names.size());
+    for (const QString& name : names) {
+        QFile file(saved.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            whole += file.readAll();
+    }
+    return whole;
+}
+
 }  // namespace
 
 LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& entries, std::uint32_t seed,
-                                double seconds, const QString& folder)
+                                double seconds, const QString& folder, const QList<QByteArray>& options)
 {
     LiveScanFigures figures;
     const QByteArray text = ProbeTraffic(seed).generate(static_cast<qsizetype>(seconds * kLineRate));
@@ -75,6 +90,7 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
     QList<QByteArray> arguments = {scanProgram.toLocal8Bit(), "--port", device.toLocal8Bit(), "--save", savePath.toLocal8Bit(), "--force"};
     for (const QString& entry : entries)
         arguments << "-e" << entry.toUtf8();
+    arguments << options;
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::dup2(output[1], STDOUT_FILENO);
@@ -147,7 +163,8 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
             readHits();
     }
     // Everything written has been received once the file (flushed every second) holds it.
-    while (QFileInfo(savePath).size() < expectedFile.size() - 2 && draining.elapsed() < 8000)
+    int files = 0;
+    while (savedCapture(folder, &files).size() < expectedFile.size() - 2 && draining.elapsed() < 8000)
         ::usleep(10000);
     ::kill(pid, SIGTERM);
     int status = 0;
@@ -161,7 +178,6 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
         figures.latencyP99Ms = latencies[static_cast<std::size_t>(0.99 * double(latencies.size() - 1))];
         figures.latencyMaxMs = latencies.back();
     }
-    QFile saved(savePath);
-    figures.fileExact = saved.open(QIODevice::ReadOnly) && saved.readAll() == expectedFile;
+    figures.fileExact = savedCapture(folder, &figures.files) == expectedFile;
     return figures;
 }

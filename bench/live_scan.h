@@ -6,7 +6,8 @@
 #include <cstdint>
 
 // wirelark-scan --port as a test rig runs it: on a pseudo-terminal written at exactly the
-// line rate, with the given entries and --save, the whole process measured from outside.
+// line rate, with the given entries and --save (and any further options, such as rotation),
+// the whole process measured from outside.
 struct LiveScanFigures {
     double cpuPercent = 0;     // of one core, over the run, by the scheduler's clock
     double tickCpuPercent = 0; // the same from the tick-sampled user and system times
@@ -16,8 +17,9 @@ struct LiveScanFigures {
     double latencyMaxMs = 0;
     qint64 hits = 0;
     qint64 expectedHits = 0;
-    bool fileExact = false;    // the saved file is byte for byte the monitor's Save
+    bool fileExact = false;    // the saved files, one after the other, are byte for byte the monitor's Save
+    int files = 0;
 };
 
 LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& entries, std::uint32_t seed,
-                                double seconds, const QString& folder);
+                                double seconds, const QString& folder, const QList<QByteArray>& options = {});

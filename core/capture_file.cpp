@@ -7,6 +7,9 @@
 
 bool CaptureFile::create(const QString& path, bool overwrite)
 {
+    m_pending.clear();
+    m_offset = 0;
+    m_error.clear();
     m_file.setFileName(path);
     if (!overwrite && QFileInfo(path).isFile()) {
         m_error = QStringLiteral("the file exists (--force replaces it)");
@@ -44,6 +47,11 @@ bool CaptureFile::finish()
     // gets its CR LF, as every monitor line does.
     if (m_offset > 0)
         endLine();
+    return close();
+}
+
+bool CaptureFile::close()
+{
     const bool written = flush();
     m_file.close();
     return written;

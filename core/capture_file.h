@@ -10,8 +10,9 @@
 // crash the file holds everything up to the last flush, the open line without its CR LF.
 class CaptureFile {
 public:
-    // Creates the file; an existing one is replaced only when overwrite is true. Refuses
-    // anything but a plain file. False, with the reason in errorString, otherwise.
+    // Creates the file (after close(), the next one); an existing one is replaced only when
+    // overwrite is true. Refuses anything but a plain file. False, with the reason in
+    // errorString, otherwise.
     bool create(const QString& path, bool overwrite);
     // Where the next character goes, in bytes from the start of the file.
     qint64 offset() const { return m_offset; }
@@ -23,6 +24,8 @@ public:
     bool flush();
     // The open line ends as the monitor's Save ends it; then the file is closed.
     bool finish();
+    // Right after endLine(): the file ends with that line, and is closed.
+    bool close();
     QString errorString() const { return m_error; }
     // Characters are collected at most this long, and flushed sooner when this many wait.
     static constexpr int kFlushIntervalMs = 1000;

@@ -1,5 +1,7 @@
 #include "core/memory_ceiling.h"
 
+#include "core/byte_size.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -46,29 +48,10 @@ SystemMemory systemMemory()
     return memory;
 }
 
-std::optional<qint64> parseSize(const QString& text)
-{
-    const QString trimmed = text.trimmed().toUpper();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    qint64 unit = 1;
-    QString digits = trimmed;
-    const QChar last = trimmed.back();
-    if (last == u'K' || last == u'M' || last == u'G') {
-        unit = last == u'K' ? (qint64(1) << 10) : last == u'M' ? (qint64(1) << 20) : (qint64(1) << 30);
-        digits.chop(1);
-    }
-    bool ok = false;
-    const qint64 number = digits.toLongLong(&ok);
-    if (!ok || number <= 0 || number > std::numeric_limits<qint64>::max() / unit)
-        return std::nullopt;
-    return number * unit;
-}
-
 qint64 captureLimit(qint64 held, const SystemMemory& memory, const QString& variable, QString* problem)
 {
     if (!variable.isEmpty()) {
-        if (const std::optional<qint64> set = parseSize(variable))
+        if (const std::optional<qint64> set = parseByteSize(variable))
             return *set;
         if (problem)
             *problem = QStringLiteral("%1=\"%2\" is not a size (bytes, or a number with K, M or G)")

@@ -20,9 +20,6 @@ struct SystemMemory {
 };
 SystemMemory systemMemory();
 
-// "512M", "2G", "1048576": bytes; nullopt for anything else.
-std::optional<qint64> parseSize(const QString& text);
-
 // The ceiling for a capture that already holds `held` bytes: the variable's value when it
 // is set and valid; else half the physical memory, never more than what is free now plus
 // what the capture holds. A value of the variable that cannot be used is named in

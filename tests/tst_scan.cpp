@@ -1,5 +1,6 @@
 // wirelark-scan: the window's matcher over saved monitor logs and live ports, run as the
 // user runs it.
+#include "core/capture_files.h"
 #include "scripted_dialogs.h"
 #include "tools/probe_traffic.h"
 #ifdef WIRELARK_LIVE_TESTS
@@ -43,6 +44,8 @@ private slots:
     void errorsAndExitStatus();
     void decode_data();
     void decode();
+    void captureFilesRotateAtLineEnds_data();
+    void captureFilesRotateAtLineEnds();
 #ifdef WIRELARK_LIVE_TESTS
     void liveDecodingEqualsSavedLog();
     void liveHitsEqualWindowAndSavedLog();
@@ -297,6 +300,67 @@ void TstScan::decode()
     const Run run = scan(QStringList{"--decode"} + arguments + QStringList{"-"}, log);
     QCOMPARE(run.out, output);
     QCOMPARE(run.exitCode, 0);
+}
+
+void TstScan::captureFilesRotateAtLineEnds_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<int>("keep");
+    QTest::addColumn<QString>("start");           // the wall-clock time of the first file
+    QTest::addColumn<QList<int>>("lineEnds");     // seconds after the start at which lines end
+    QTest::addColumn<QStringList>("files");       // what is left, by time
+    QTest::newRow("by size, at the first line end past it")
+        << qint64(12) << qint64(0) << 0 << "2026-12-09T01:30:00" << QList<int>{1, 2, 3, 4}
+        << QStringList{"013000", "013002", "013004"};
+    QTest::newRow("by time, on the hour however late it began")
+        << qint64(0) << qint64(3600) << 0 << "2026-12-09T01:59:58" << QList<int>{1, 2, 3, 3603}
+        << QStringList{"015958", "020000", "030001"};
+    QTest::newRow("names count seconds: a full file waits for the next one")
+        << qint64(1) << qint64(0) << 0 << "2026-12-09T01:30:00" << QList<int>{0, 0, 1, 1}
+        << QStringList{"013000", "013001"};
+    QTest::newRow("--keep leaves the newest of this run")
+        << qint64(1) << qint64(0) << 2 << "2026-12-09T01:30:00" << QList<int>{1, 2, 3}
+        << QStringList{"013002", "013003"};
+}
+
+void TstScan::captureFilesRotateAtLineEnds()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(qint64, seconds);
+    QFETCH(int, keep);
+    QFETCH(QString, start);
+    QFETCH(QList<int>, lineEnds);
+    QFETCH(QStringList, files);
+    QTemporaryDir folder;
+    QDateTime at = QDateTime::fromString(start, Qt::ISODate);
+    at.setTimeSpec(Qt::UTC);
+    QVERIFY(QFile(folder.filePath(QStringLiteral("board-20261209T013000Z.log.old"))).open(QIODevice::WriteOnly));
+    CaptureFiles capture(folder.filePath(QStringLiteral("board.log")), false, {bytes, seconds, keep});
+    QVERIFY(capture.start(at));
+    QByteArray whole;
+    for (int end : lineEnds) {
+        capture.append(u"sA0np");
+        QVERIFY(capture.endLine(at.addSecs(end)) != CaptureFiles::LineEnd::Failed);
+        whole += "sA0np\r\n";
+    }
+    QVERIFY(capture.finish());
+    whole += "\r\n";  // the open line, empty, as the monitor's Save ends it
+    QStringList left;
+    QByteArray joined;
+    const QDir saved(folder.path());
+    for (const QString& name : saved.entryList({QStringLiteral("board-*.log")}, QDir::Files, QDir::Name)) {
+        left << name.mid(15, 6);  // board-20261209T hhmmss Z.log
+        QFile file(saved.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        QVERIFY2(content.isEmpty() || content.endsWith("\r\n"), qPrintable(name));  // whole lines only
+        joined += content;
+    }
+    QCOMPARE(left, files);
+    if (keep == 0)
+        QCOMPARE(joined, whole);  // one after the other, exactly what one file holds
+    QVERIFY(saved.exists(QStringLiteral("board-20261209T013000Z.log.old")));  // not written by this run
 }
 
 #ifdef WIRELARK_LIVE_TESTS

@@ -121,6 +121,8 @@ int LiveWatch::run()
                  ",\"device\":" + jsonString(m_device) + ",\"settings\":" + jsonString(kProbeLineSettings) +
                  ",\"start\":" +
                  jsonString(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)) + "}");
+        if (m_saving)
+            fileBegun();
     }
     startTimers();
     if (m_stop == Stop::None)
@@ -210,8 +212,11 @@ bool LiveWatch::createSave()
 {
     if (m_options.save.isEmpty())
         return true;
-    if (!m_save.create(m_options.save, m_options.force)) {
-        complain(QStringLiteral("%1: %2").arg(m_options.save, m_save.errorString()));
+    m_save = std::make_unique<CaptureFiles>(
+        m_options.save, m_options.force,
+        CaptureFiles::Rotation{m_options.rotateBytes, m_options.rotateSeconds, m_options.keep});
+    if (!m_save->start(QDateTime::currentDateTimeUtc())) {
+        complain(QStringLiteral("%1: %2").arg(m_save->path(), m_save->errorString()));
         return false;
     }
     m_saving = true;
@@ -282,7 +287,8 @@ i2c::Origin LiveWatch::here() const
 void LiveWatch::received(QStringView text)
 {
     // Everything received is saved, also what comes after a stop in the same delivery.
-    m_save.append(text);
+    if (m_saving)
+        m_save->append(text);
     m_received += text.size();
     m_lines.append(text);
     const auto decoded = [this](const i2c::Transaction& done) { transaction(done); };
@@ -297,9 +303,36 @@ void LiveWatch::received(QStringView text)
     if (m_options.decode && m_stop == Stop::None)
         m_decoder.settle(decoded);
     for (int begun = m_lines.closeAfter(text); begun > 0; --begun)
-        m_save.endLine();
-    if (m_saving && m_save.pending() >= CaptureFile::kFlushBytes)
+        endSavedLine();
+    if (m_saving && m_save->pending() >= CaptureFile::kFlushBytes)
         flushSave();
+}
+
+void LiveWatch::endSavedLine()
+{
+    if (!m_saving)
+        return;
+    switch (m_save->endLine(QDateTime::currentDateTimeUtc())) {
+    case CaptureFiles::LineEnd::SameFile:
+        return;
+    case CaptureFiles::LineEnd::NewFile:
+        if (!fileBegun())
+            stop(Stop::OutputClosed);
+        return;
+    case CaptureFiles::LineEnd::Failed:
+        complain(QStringLiteral("%1: cannot be written: %2").arg(m_save->path(), m_save->errorString()));
+        m_saving = false;
+        stop(Stop::SaveFailed);
+        return;
+    }
+}
+
+// With rotation, a record names every file as it begins.
+bool LiveWatch::fileBegun()
+{
+    if (!m_options.json || !m_options.rotating())
+        return true;
+    return emitLine("{\"type\":\"file\"," + jsonTime(elapsed()) + ",\"path\":" + jsonString(m_save->path()) + '}');
 }
 
 void LiveWatch::hit(int slot)
@@ -312,8 +345,10 @@ void LiveWatch::hit(int slot)
                ",\"pattern\":" + jsonString(m_slots.pattern(slot)) + ",\"comment\":" +
                jsonString(m_slots.comment(slot)) + ",\"line\":" + jsonNumber(m_lines.line()) +
                ",\"column\":" + jsonNumber(m_lines.column());
+        if (m_saving && m_options.rotating())
+            line += ",\"file\":" + jsonString(m_save->path());
         if (m_saving)
-            line += ",\"offset\":" + jsonNumber(m_save.offset() - 1);
+            line += ",\"offset\":" + jsonNumber(m_save->offset() - 1);
         line += '}';
     } else {
         if (m_options.time)
@@ -400,8 +435,8 @@ void LiveWatch::lost(const QString& what)
 
 void LiveWatch::flushSave()
 {
-    if (m_saving && !m_save.flush()) {
-        complain(QStringLiteral("%1: cannot be written: %2").arg(m_options.save, m_save.errorString()));
+    if (m_saving && !m_save->flush()) {
+        complain(QStringLiteral("%1: cannot be written: %2").arg(m_save->path(), m_save->errorString()));
         m_saving = false;
         stop(Stop::SaveFailed);
     }
@@ -428,8 +463,8 @@ void LiveWatch::finish()
     }
     if (m_port && m_port->PortOpen())
         m_port->SetPortOpen(false);
-    if (m_saving && !m_save.finish()) {
-        complain(QStringLiteral("%1: cannot be written: %2").arg(m_options.save, m_save.errorString()));
+    if (m_saving && !m_save->finish()) {
+        complain(QStringLiteral("%1: cannot be written: %2").arg(m_save->path(), m_save->errorString()));
         m_stop = Stop::SaveFailed;
     }
     if (m_stop == Stop::DeviceGone)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/capture_file.h"
+#include "core/capture_files.h"
 #include "core/line_assembly.h"
 #include "core/search_slot.h"
 #include "core/transaction_decoder.h"
@@ -45,6 +45,8 @@ private:
     void lost(const QString& what);
     void deviceGone();
     void tryReopen();
+    void endSavedLine();
+    bool fileBegun();
     void flushSave();
     void stop(Stop reason);
     void finish();
@@ -67,8 +69,8 @@ private:
     std::unique_ptr<LineErrorSource> m_lineErrors;  // until the port takes it
     std::unique_ptr<MSComm> m_port;
     QString m_device;
-    CaptureFile m_save;
-    bool m_saving = false;
+    std::unique_ptr<CaptureFiles> m_save;  // --save
+    bool m_saving = false;                 // until writing it failed
     i2c::Decoder m_decoder;
     QByteArrayList m_pendingHits;  // decoding: hit lines wait for their transaction's line
 

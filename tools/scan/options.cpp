@@ -1,5 +1,6 @@
 #include "tools/scan/options.h"
 
+#include "core/byte_size.h"
 #include "core/filter_file.h"
 
 #include <cstdio>
@@ -8,6 +9,7 @@ const char* const kScanUsage =
     "Usage: wirelark-scan [--filters FILE] (--select N[,N...] | -e ENTRY ...) [--where] [--decode] LOG...\n"
     "       wirelark-scan --port PORT [--filters FILE] (--select N[,N...] | -e ENTRY ...)\n"
     "                     [-m NUM] [--timeout SECONDS] [--duration SECONDS] [--save FILE [--force]]\n"
+    "                     [--rotate-size SIZE] [--rotate-time SECS] [--keep N]\n"
     "                     [--reconnect] [--time] [--utc] [--where] [--json] [--no-crlf] [--decode]\n"
     "Runs Wirelark's matcher over monitor logs saved by Wirelark, or over the live traffic of a\n"
     "bus probe on a serial port, and prints one line per hit, as the result list shows it.\n"
@@ -31,6 +33,11 @@ const char* const kScanUsage =
     "  -m NUM              stop after NUM hits\n"
     "  --timeout SECONDS   wait at most this long for the hits (-m, else 1); none: exit 1\n"
     "  --duration SECONDS  watch this long, then stop\n"
+    "  --rotate-size SIZE  with --save: a new file when the current one reaches SIZE (K, M, G)\n"
+    "  --rotate-time SECS  with --save: a new file at every multiple of SECS on the clock (UTC;\n"
+    "                      3600: on the hour). Files are named after the time they begin,\n"
+    "                      board.log -> board-20261209T013000Z.log, and end at a line end\n"
+    "  --keep N            with rotation: delete the oldest files of this run beyond N\n"
     "  --reconnect         when the device goes away, wait for it and go on (its path is\n"
     "                      tried every half second; /dev/serial/by-id/ names stay the same);\n"
     "                      the gap counts as lost input\n"
@@ -100,10 +107,12 @@ bool parseCount(const QString& option, const QString& text, int* value)
 bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* help)
 {
     static const QStringList takesValue = {"--filters", "--select", "-e", "--port", "--save",
-                                           "-m", "--timeout", "--duration", "--buffer-size"};
+                                           "-m", "--timeout", "--duration", "--buffer-size",
+                                           "--rotate-size", "--rotate-time", "--keep"};
     // Options that only watching a port takes.
     static const QStringList liveOnly = {"-m", "--timeout", "--duration", "--save", "--force",
-                                         "--time", "--utc", "--json", "--no-crlf", "--buffer-size", "--reconnect"};
+                                         "--time", "--utc", "--json", "--no-crlf", "--buffer-size", "--reconnect",
+                                         "--rotate-size", "--rotate-time", "--keep"};
     QString firstLiveOnly;
     options->filters = filterfile::kFileName;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -156,6 +165,18 @@ bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* 
             ok = parsePositive(argument, arguments[++i], &options->timeoutSeconds);
         } else if (argument == "--duration") {
             ok = parsePositive(argument, arguments[++i], &options->durationSeconds);
+        } else if (argument == "--rotate-size") {
+            const std::optional<qint64> size = parseByteSize(arguments[++i]);
+            ok = size.has_value();
+            options->rotateBytes = size.value_or(0);
+            if (!ok)
+                complain(QStringLiteral("--rotate-size takes a size: bytes, or a number with K, M or G"));
+        } else if (argument == "--rotate-time") {
+            int seconds = 0;
+            ok = parseCount(argument, arguments[++i], &seconds);
+            options->rotateSeconds = seconds;
+        } else if (argument == "--keep") {
+            ok = parseCount(argument, arguments[++i], &options->keep);
         } else if (argument.startsWith(u'-') && argument != "-") {
             complain(QStringLiteral("unknown option %1").arg(argument));
             return false;
@@ -184,6 +205,14 @@ bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* 
         }
         if (options->force && options->save.isEmpty()) {
             complain(QStringLiteral("--force needs --save"));
+            return false;
+        }
+        if (options->rotating() && options->save.isEmpty()) {
+            complain(QStringLiteral("--rotate-size and --rotate-time need --save"));
+            return false;
+        }
+        if (options->keep > 0 && !options->rotating()) {
+            complain(QStringLiteral("--keep needs --rotate-size or --rotate-time"));
             return false;
         }
         return true;

@@ -22,6 +22,9 @@ struct ScanOptions {
     QString save;
     bool force = false;
     bool time = false;
+    qint64 rotateBytes = 0;       // --rotate-size; 0: none
+    qint64 rotateSeconds = 0;     // --rotate-time; 0: none
+    int keep = 0;                 // --keep; 0: every file
     bool reconnect = false;       // --reconnect: a device that went away is waited for
     bool utc = false;             // --utc: times as wall-clock time, not seconds since the open
     bool json = false;
@@ -32,6 +35,7 @@ struct ScanOptions {
     int bufferSize = 0;           // --buffer-size; 0: the component's own (1 MiB)
 
     bool live() const { return !port.isEmpty(); }
+    bool rotating() const { return rotateBytes > 0 || rotateSeconds > 0; }
     bool searching() const { return !selected.empty() || !expressions.isEmpty(); }
 };
 
