@@ -161,6 +161,10 @@ void TstScan::matcher_data()
     const QByteArray none;
     QTest::newRow("worked example") << QByteArray("A?C;Sensor\r\n") << QStringList{"--select", "1"}
                                     << QByteArray("xAbC\r\n") << QByteArray("Sensor(A?C)\n") << 0;
+    // The file written here serves as the options file.
+    QTest::newRow("options from --config: a value keeps its blanks, comments skipped")
+        << QByteArray("# hits of the rig\n\n-e sA0np;EEPROM busy (NACK)\n  --where\n") << QStringList{"--config", "Filter4.ini"}
+        << QByteArray("s90apsA0np\r\n") << QByteArray("-:1:10: EEPROM busy (NACK)(sA0np)\n") << 0;
     QTest::newRow("no restart after a refusal") << QByteArray("AB;x\r\n") << QStringList{"--select", "1"}
                                                 << QByteArray("AAB\r\n") << none << 1;
     QTest::newRow("hits do not overlap") << QByteArray("AA;two\r\n") << QStringList{"--select", "1"}
@@ -230,6 +234,16 @@ void TstScan::errorsAndExitStatus_data()
                                             << QByteArray() << "\"soon\"";
     QTest::newRow("port that cannot be opened") << QStringList{"--port", "/dev/ttyNOTHING7", "-e", "A;x"}
                                                 << QByteArray() << "/dev/ttyNOTHING7";
+    QTest::newRow("--config file missing") << QStringList{"--config", "none.conf", "hit.log"} << QByteArray()
+                                           << "none.conf";
+    QTest::newRow("--rotate-size not a size")
+        << QStringList{"--port", "/dev/null", "-e", "A;x", "--save", "x.log", "--rotate-size", "big"} << QByteArray()
+        << "--rotate-size takes a size";
+    QTest::newRow("rotation without --save") << QStringList{"--port", "/dev/null", "-e", "A;x", "--rotate-time", "60"}
+                                             << QByteArray() << "need --save";
+    QTest::newRow("--keep without rotation")
+        << QStringList{"--port", "/dev/null", "-e", "A;x", "--save", "x.log", "--keep", "3"} << QByteArray()
+        << "--keep needs";
     QTest::newRow("COM number beyond the ports") << QStringList{"--port", "COM99", "-e", "A;x"} << QByteArray()
                                                  << "COM99: no such port";
 }

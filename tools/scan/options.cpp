@@ -3,10 +3,12 @@
 #include "core/byte_size.h"
 #include "core/filter_file.h"
 
+#include <QFile>
+
 #include <cstdio>
 
 const char* const kScanUsage =
-    "Usage: wirelark-scan [--filters FILE] (--select N[,N...] | -e ENTRY ...) [--where] [--decode] LOG...\n"
+    "Usage: wirelark-scan [--config FILE] [--filters FILE] (--select N[,N...] | -e ENTRY ...) [--where] [--decode] LOG...\n"
     "       wirelark-scan --port PORT [--filters FILE] (--select N[,N...] | -e ENTRY ...)\n"
     "                     [-m NUM] [--timeout SECONDS] [--duration SECONDS] [--save FILE [--force]]\n"
     "                     [--rotate-size SIZE] [--rotate-time SECS] [--keep N]\n"
@@ -14,6 +16,7 @@ const char* const kScanUsage =
     "Runs Wirelark's matcher over monitor logs saved by Wirelark, or over the live traffic of a\n"
     "bus probe on a serial port, and prints one line per hit, as the result list shows it.\n"
     "LOG - is standard input.\n"
+    "  --config FILE       options from FILE, one a line (OPTION or OPTION VALUE; # comments)\n"
     "  --filters FILE      the search strings (default: Filter4.ini in the working directory)\n"
     "  --select N,...      the entries to search for, 1 = the file's first line\n"
     "  -e ENTRY            a search string as a line of Filter4.ini holds it: pattern;comment\n"
@@ -102,11 +105,46 @@ bool parseCount(const QString& option, const QString& text, int* value)
     return true;
 }
 
+// The arguments with every --config FILE replaced by the options the file holds: one a
+// line, "OPTION" or "OPTION VALUE" (the value is the rest of the line, blanks and all, so
+// that a search string with a comment needs no quotes); blank lines and lines beginning
+// with # are skipped. False, after saying why, when a file cannot be read.
+bool expandConfigFiles(const QStringList& arguments, QStringList* expanded)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] != QLatin1String("--config") || i + 1 == arguments.size()) {
+            *expanded << arguments[i];
+            continue;
+        }
+        const QString name = arguments[++i];
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            complain(QStringLiteral("%1: %2").arg(name, file.errorString()));
+            return false;
+        }
+        for (const QByteArray& raw : file.readAll().split('\n')) {
+            const QString line = QString::fromUtf8(raw).trimmed();
+            if (line.isEmpty() || line.startsWith(u'#'))
+                continue;
+            const qsizetype blank = line.indexOf(u' ');
+            if (blank < 0) {
+                *expanded << line;
+            } else {
+                *expanded << line.left(blank) << line.mid(blank + 1).trimmed();
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-bool parseScanOptions(const QStringList& arguments, ScanOptions* options, bool* help)
+bool parseScanOptions(const QStringList& given, ScanOptions* options, bool* help)
 {
-    static const QStringList takesValue = {"--filters", "--select", "-e", "--port", "--save",
+    QStringList arguments;
+    if (!expandConfigFiles(given, &arguments))
+        return false;
+    static const QStringList takesValue = {"--config", "--filters", "--select", "-e", "--port", "--save",
                                            "-m", "--timeout", "--duration", "--buffer-size",
                                            "--rotate-size", "--rotate-time", "--keep"};
     // Options that only watching a port takes.
