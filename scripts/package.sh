@@ -31,9 +31,12 @@ done
 contents=$(dpkg-deb --contents "$tools")
 for wanted in ./usr/bin/wirelark-scan ./usr/bin/wirelark-probe-sim \
               ./usr/share/man/man1/wirelark-scan.1.gz ./usr/share/man/man1/wirelark-probe-sim.1.gz \
-              ./usr/share/doc/wirelark-scan/copyright; do
+              ./usr/share/doc/wirelark-scan/copyright ./usr/lib/systemd/system/wirelark-capture@.service \
+              ./etc/wirelark/capture.conf; do
   grep -q " $wanted\$" <<<"$contents" || fail "$tools lacks $wanted"
 done
+dpkg-deb --ctrl-tarfile "$tools" | tar -xO ./conffiles | grep -qx /etc/wirelark/capture.conf ||
+  fail "$tools does not keep /etc/wirelark/capture.conf as a conffile"
 for package in "$window" "$tools"; do
   echo "== $package"
   dpkg-deb --info "$package"
@@ -74,6 +77,17 @@ for program in wirelark wirelark-scan wirelark-probe-sim; do
 done
 if LD_LIBRARY_PATH= ldd "$root/usr/bin/wirelark-scan" | grep -E 'Qt6(Gui|Widgets)|libX|libxcb'; then
   fail "wirelark-scan links a display library"
+fi
+# The capture service, where systemd's tools are here: systemd accepts the unit (an
+# instance of it, with the installed program), and rates its hardening.
+if command -v systemd-analyze >/dev/null; then
+  unit="$root/usr/lib/systemd/system/wirelark-capture@.service"
+  sed "s|/usr/bin/wirelark-scan|$root/usr/bin/wirelark-scan|" "$unit" >"$root/wirelark-capture@ttyUSB0.service"
+  systemd-analyze verify --man=no "$root/wirelark-capture@ttyUSB0.service" ||
+    fail "systemd-analyze verify refuses wirelark-capture@.service"
+  exposure=$(systemd-analyze security --offline=true "$root/wirelark-capture@ttyUSB0.service" | tail -n 1)
+  echo "== wirelark-capture@.service: $exposure"
+  grep -qE 'level for .*: (0|1)\.[0-9] ' <<<"$exposure" || fail "wirelark-capture@.service is not hardened enough"
 fi
 # Debian's own checks: every program has its manual page.
 for package in "$window" "$tools"; do
