@@ -32,7 +32,7 @@ contents=$(dpkg-deb --contents "$tools")
 for wanted in ./usr/bin/wirelark-scan ./usr/bin/wirelark-probe-sim \
               ./usr/share/man/man1/wirelark-scan.1.gz ./usr/share/man/man1/wirelark-probe-sim.1.gz \
               ./usr/share/doc/wirelark-scan/copyright ./usr/lib/systemd/system/wirelark-capture@.service \
-              ./etc/wirelark/capture.conf; do
+              ./etc/wirelark/capture.conf ./usr/share/bash-completion/completions/wirelark-scan; do
   grep -q " $wanted\$" <<<"$contents" || fail "$tools lacks $wanted"
 done
 dpkg-deb --ctrl-tarfile "$tools" | tar -xO ./conffiles | grep -qx /etc/wirelark/capture.conf ||
@@ -78,6 +78,11 @@ done
 if LD_LIBRARY_PATH= ldd "$root/usr/bin/wirelark-scan" | grep -E 'Qt6(Gui|Widgets)|libX|libxcb'; then
   fail "wirelark-scan links a display library"
 fi
+bash -n "$root/usr/share/bash-completion/completions/wirelark-scan" || fail "the bash completion does not parse"
+for program in wirelark wirelark-scan wirelark-probe-sim; do
+  "$root/usr/bin/$program" --version | grep -qx "$program $(dpkg-deb --field "$tools" Version)" ||
+    fail "$program --version does not say the package's version"
+done
 # The capture service, where systemd's tools are here: systemd accepts the unit (an
 # instance of it, with the installed program), and rates its hardening.
 if command -v systemd-analyze >/dev/null; then

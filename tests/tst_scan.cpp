@@ -2,6 +2,7 @@
 // user runs it.
 #include "core/capture_files.h"
 #include "scripted_dialogs.h"
+#include "wirelark_version.h"
 #include "tools/probe_traffic.h"
 #ifdef WIRELARK_LIVE_TESTS
 #include "pseudo_terminal.h"
@@ -165,6 +166,8 @@ void TstScan::matcher_data()
     QTest::newRow("options from --config: a value keeps its blanks, comments skipped")
         << QByteArray("# hits of the rig\n\n-e sA0np;EEPROM busy (NACK)\n  --where\n") << QStringList{"--config", "Filter4.ini"}
         << QByteArray("s90apsA0np\r\n") << QByteArray("-:1:10: EEPROM busy (NACK)(sA0np)\n") << 0;
+    QTest::newRow("--version") << none << QStringList{"--version"} << none
+                               << QByteArray("wirelark-scan ") + kProductVersion + '\n' << 0;
     QTest::newRow("no restart after a refusal") << QByteArray("AB;x\r\n") << QStringList{"--select", "1"}
                                                 << QByteArray("AAB\r\n") << none << 1;
     QTest::newRow("hits do not overlap") << QByteArray("AA;two\r\n") << QStringList{"--select", "1"}

@@ -1,6 +1,7 @@
 // wirelark-probe-sim: a simulated I2C bus probe on a pseudo-terminal.
 #include "tools/probe_terminal.h"
 #include "tools/probe_traffic.h"
+#include "wirelark_version.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -53,11 +54,13 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wirelark-probe-sim"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kProductVersion));
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral(
         "Simulated I2C bus probe: writes probe text into a pseudo-terminal and prints the path "
         "of its device end, for Wirelark's WIRELARK_PORTS."));
     options.addHelpOption();
+    options.addVersionOption();
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Traffic seed."), QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption rate(QStringLiteral("rate"), QStringLiteral("Characters a second (default 11520, the line rate)."),
                                   QStringLiteral("n"), QString::number(kLineRate));

@@ -5,6 +5,7 @@
 #include "core/transaction_decoder.h"
 #include "tools/scan/live_watch.h"
 #include "tools/scan/options.h"
+#include "wirelark_version.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -135,6 +136,10 @@ int main(int argc, char* argv[])
     }
     if (help) {
         std::fputs(kScanUsage, stdout);
+        return kHit;
+    }
+    if (options.version) {
+        std::printf("wirelark-scan %s\n", kProductVersion);
         return kHit;
     }
     QList<NumberedEntry> numbered;

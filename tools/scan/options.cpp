@@ -15,7 +15,7 @@ const char* const kScanUsage =
     "                     [--reconnect] [--time] [--utc] [--where] [--json] [--no-crlf] [--decode]\n"
     "Runs Wirelark's matcher over monitor logs saved by Wirelark, or over the live traffic of a\n"
     "bus probe on a serial port, and prints one line per hit, as the result list shows it.\n"
-    "LOG - is standard input.\n"
+    "LOG - is standard input. --version says the version.\n"
     "  --config FILE       options from FILE, one a line (OPTION or OPTION VALUE; # comments)\n"
     "  --filters FILE      the search strings (default: Filter4.ini in the working directory)\n"
     "  --select N,...      the entries to search for, 1 = the file's first line\n"
@@ -164,6 +164,9 @@ bool parseScanOptions(const QStringList& given, ScanOptions* options, bool* help
         bool ok = true;
         if (argument == "--help" || argument == "-h") {
             *help = true;
+            return true;
+        } else if (argument == "--version") {
+            options->version = true;
             return true;
         } else if (argument == "--filters") {
             options->filters = arguments[++i];

@@ -25,6 +25,7 @@ struct ScanOptions {
     qint64 rotateBytes = 0;       // --rotate-size; 0: none
     qint64 rotateSeconds = 0;     // --rotate-time; 0: none
     int keep = 0;                 // --keep; 0: every file
+    bool version = false;         // --version: say it, and nothing else
     bool reconnect = false;       // --reconnect: a device that went away is waited for
     bool utc = false;             // --utc: times as wall-clock time, not seconds since the open
     bool json = false;
