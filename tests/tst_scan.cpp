@@ -15,6 +15,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -53,6 +57,8 @@ private slots:
     void liveStopsAndExitStatus_data();
     void liveStopsAndExitStatus();
     void liveReconnectsAfterAGap();
+    void liveRotatedFilesScanAlone();
+    void serviceRunsAsItsUnitSays();
     void liveLossCountedByTheDriver_data();
     void liveLossCountedByTheDriver();
     void liveSaveIsOpenedAsTheWindowOpensFiles_data();
@@ -592,6 +598,80 @@ void TstScan::liveReconnectsAfterAGap()
     QCOMPARE(run.out, QByteArray("! the device went away: s90a00a\n(partial) 0ar91a19a80np\nS 50 W N P\nbusy(sA0np)\n"));
     QCOMPARE(run.exitCode, 0);
     QVERIFY2((err + run.err).contains("0 losses, 1 gaps"), (err + run.err).constData());
+}
+
+// Files begun every second, the oldest deleted beyond two: each file left scans alone to
+// the hits that were printed for it.
+void TstScan::liveRotatedFilesScanAlone()
+{
+    PseudoTerminal terminal;
+    QProcess live;
+    QVERIFY(startLive(live, terminal,
+                      {"-e", "sA0np;busy", "--json", "--save", "rot.log", "--rotate-time", "1", "--keep", "2"}));
+    ProbeTraffic traffic(4);
+    QElapsedTimer writing;
+    writing.start();
+    while (writing.elapsed() < 3500) {
+        QVERIFY(terminal.write(traffic.generate(300)));
+        QTest::qWait(25);
+    }
+    QTest::qWait(300);
+    ::kill(static_cast<pid_t>(live.processId()), SIGTERM);
+    const Run run = finished(live);
+    QCOMPARE(run.exitCode, 0);
+    QMap<QString, int> printed;  // hits per file
+    int begun = 0;
+    for (const QByteArray& record : run.out.split('\n')) {
+        const QJsonObject object = QJsonDocument::fromJson(record).object();
+        begun += object.value(QStringLiteral("type")).toString() == QStringLiteral("file");
+        if (object.value(QStringLiteral("type")).toString() == QStringLiteral("hit"))
+            ++printed[QFileInfo(object.value(QStringLiteral("file")).toString()).fileName()];
+    }
+    QVERIFY2(begun >= 3, run.out.constData());
+    const QStringList left = QDir::current().entryList({QStringLiteral("rot-*.log")}, QDir::Files, QDir::Name);
+    QCOMPARE(left.size(), 2);
+    for (const QString& file : left) {
+        const Run alone = scan({"-e", "sA0np;busy", file});
+        QCOMPARE(int(alone.out.count('\n')), printed.value(file));
+        QVERIFY(readBytes(file).endsWith("\r\n"));
+    }
+}
+
+// The service's command line, taken from its unit as systemd would run it, on a terminal.
+void TstScan::serviceRunsAsItsUnitSays()
+{
+    QFile unit(QStringLiteral(WIRELARK_SOURCE_DIR "/data/systemd/wirelark-capture@.service"));
+    QVERIFY(unit.open(QIODevice::ReadOnly | QIODevice::Text));
+    QString command;
+    for (const QByteArray& line : unit.readAll().split('\n')) {
+        if (line.startsWith("ExecStart="))
+            command = QString::fromUtf8(line.mid(int(qstrlen("ExecStart="))));
+    }
+    PseudoTerminal terminal;
+    const QString instance = terminal.devicePath().mid(int(qstrlen("/dev/")));  // pts/N
+    const QString escaped = QString(instance).replace(u'/', u'-');
+    const QString state = QDir::current().absoluteFilePath(QStringLiteral("state"));
+    QVERIFY(QDir().mkpath(state + QStringLiteral("/wirelark/capture/") + escaped));  // its StateDirectory
+    command.replace(QStringLiteral("%I"), instance).replace(QStringLiteral("%i"), escaped).replace(QStringLiteral("%S"), state);
+    command.replace(QStringLiteral("/etc/wirelark/capture.conf"),
+                    QStringLiteral(WIRELARK_SOURCE_DIR "/data/systemd/capture.conf"));
+    QStringList arguments = command.split(u' ', Qt::SkipEmptyParts);
+    QCOMPARE(arguments.takeFirst(), QStringLiteral("/usr/bin/wirelark-scan"));
+    QCOMPARE(arguments.takeFirst(), QStringLiteral("--port"));
+    QCOMPARE(arguments.takeFirst(), terminal.devicePath());
+    QProcess service;
+    QVERIFY(startLive(service, terminal, arguments));
+    QVERIFY(terminal.write("s90apsA0np"));
+    QByteArray records;
+    QTRY_VERIFY_WITH_TIMEOUT((records += service.readAllStandardOutput()).contains("\"type\":\"hit\""), 10000);
+    QVERIFY2(records.contains("\"comment\":\"EEPROM busy (NACK)\""), records.constData());
+    ::kill(static_cast<pid_t>(service.processId()), SIGTERM);
+    const Run run = finished(service);
+    QCOMPARE(run.exitCode, 0);
+    const QDir files(state + QStringLiteral("/wirelark/capture/") + escaped);
+    const QStringList saved = files.entryList({QStringLiteral("capture-*Z.log")}, QDir::Files);
+    QCOMPARE(saved.size(), 1);
+    QCOMPARE(readBytes(files.filePath(saved.first())), QByteArray("s90ap\r\nsA0np\r\n\r\n"));
 }
 
 void TstScan::liveLossCountedByTheDriver_data()
