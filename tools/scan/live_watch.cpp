@@ -2,6 +2,8 @@
 
 #include "serial/comm_port.h"
 #include "serial/line_settings.h"
+#include "tools/scan/json_writer.h"
+#include "tools/scan/text_writer.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -24,32 +26,6 @@ namespace {
 constexpr int kHit = 0;
 constexpr int kNoHit = 1;
 constexpr int kTrouble = 2;
-
-// Text for JSON: quoted, with what JSON must escape escaped. Characters are UTF-8.
-QByteArray jsonString(const QString& text)
-{
-    QByteArray out = "\"";
-    for (const char c : text.toUtf8()) {
-        const unsigned char byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            static const char* const kHex = "0123456789abcdef";
-            out += "\\u00";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
-QByteArray jsonNumber(qint64 value)
-{
-    return QByteArray::number(value);
-}
 
 // What a line event of the component stands for.
 QString lineEventName(int code)
@@ -96,8 +72,14 @@ LiveWatch::LiveWatch(const ScanOptions& options, const QList<NumberedEntry>& ent
           return plain;
       }()),
       m_lines(options.crlf),
-      m_lineErrors(std::move(lineErrors))
+      m_lineErrors(std::move(lineErrors)),
+      m_out(true)
 {
+    m_stamps.utc = options.utc;
+    if (options.json)
+        m_writer = std::make_unique<JsonWriter>(m_out, m_stamps);
+    else
+        m_writer = std::make_unique<TextWriter>(m_out, options.where, options.time, m_stamps);
     m_hitsWanted = options.maxHits > 0 ? options.maxHits : (options.timeoutSeconds > 0 ? 1 : 0);
 }
 
@@ -114,16 +96,14 @@ int LiveWatch::run()
         return kTrouble;
     }
     m_clock.start();
-    m_openedAtUs = std::chrono::duration_cast<std::chrono::microseconds>(
-                       std::chrono::system_clock::now().time_since_epoch()).count();
-    if (m_options.json) {
-        emitLine("{\"type\":\"open\"," + jsonTime(elapsed()) + ",\"port\":" + jsonString(m_options.port) +
-                 ",\"device\":" + jsonString(m_device) + ",\"settings\":" + jsonString(kProbeLineSettings) +
-                 ",\"start\":" +
-                 jsonString(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)) + "}");
-        if (m_saving)
-            fileBegun();
-    }
+    m_stamps.openedAtUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                              std::chrono::system_clock::now().time_since_epoch()).count();
+    bool written = m_writer->opened({elapsed(), m_options.port, m_device, kProbeLineSettings,
+                                     QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)});
+    if (m_saving)
+        written = written && fileBegun();
+    if (!written)
+        stop(Stop::OutputClosed);
     startTimers();
     if (m_stop == Stop::None)
         m_loop.exec();
@@ -181,8 +161,8 @@ void LiveWatch::deviceGone()
     m_untrusted = true;
     m_gapClock.start();
     complain(QStringLiteral("%1 %2: the device went away (%3); waiting for it")
-                 .arg(QString::fromLatin1(stamp(elapsed())), portName(), m_goneReason));
-    if (m_options.json && !emitLine("{\"type\":\"gone\"," + jsonTime(elapsed()) + ",\"reason\":" + jsonString(m_goneReason) + '}')) {
+                 .arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(), m_goneReason));
+    if (!m_writer->gone({elapsed(), m_goneReason})) {
         stop(Stop::OutputClosed);
         return;
     }
@@ -201,10 +181,9 @@ void LiveWatch::tryReopen()
     }
     m_reopen.stop();
     const double gap = m_gapClock.nsecsElapsed() / 1e9;
-    complain(QStringLiteral("%1 %2: back after %3 s").arg(QString::fromLatin1(stamp(elapsed())), portName(),
+    complain(QStringLiteral("%1 %2: back after %3 s").arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(),
                                                           QString::number(gap, 'f', 3)));
-    if (m_options.json && !emitLine("{\"type\":\"back\"," + jsonTime(elapsed()) + ",\"gap\":" +
-                                    QByteArray::number(gap, 'f', 6) + '}'))
+    if (!m_writer->back({elapsed(), gap}))
         stop(Stop::OutputClosed);
 }
 
@@ -327,40 +306,26 @@ void LiveWatch::endSavedLine()
     }
 }
 
-// With rotation, a record names every file as it begins.
+// With rotation, every file is told as it begins.
 bool LiveWatch::fileBegun()
 {
-    if (!m_options.json || !m_options.rotating())
-        return true;
-    return emitLine("{\"type\":\"file\"," + jsonTime(elapsed()) + ",\"path\":" + jsonString(m_save->path()) + '}');
+    return !m_options.rotating() || m_writer->fileBegun({elapsed(), m_save->path()});
 }
 
 void LiveWatch::hit(int slot)
 {
     ++m_hits;
-    const NumberedEntry& entry = m_entries[slot];
-    QByteArray line;
-    if (m_options.json) {
-        line = "{\"type\":\"hit\"," + jsonTime(elapsed()) + ",\"entry\":" + jsonNumber(entry.number) +
-               ",\"pattern\":" + jsonString(m_slots.pattern(slot)) + ",\"comment\":" +
-               jsonString(m_slots.comment(slot)) + ",\"line\":" + jsonNumber(m_lines.line()) +
-               ",\"column\":" + jsonNumber(m_lines.column());
-        if (m_saving && m_options.rotating())
-            line += ",\"file\":" + jsonString(m_save->path());
-        if (m_saving)
-            line += ",\"offset\":" + jsonNumber(m_save->offset() - 1);
-        line += '}';
-    } else {
-        if (m_options.time)
-            line += stamp(elapsed()) + ' ';
-        if (m_options.where)
-            line += m_options.port.toLocal8Bit() + ':' + jsonNumber(m_lines.line()) + ':' +
-                    jsonNumber(m_lines.column()) + ": ";
-        line += m_slots.hitText(slot).toLocal8Bit();
+    HitFound found{elapsed(), m_entries[slot].number, m_slots.pattern(slot), m_slots.comment(slot),
+                   m_slots.hitText(slot), m_options.port.toLocal8Bit(), m_lines.line(), m_lines.column(), {}, -1};
+    if (m_saving) {
+        if (m_options.rotating())
+            found.file = m_save->path();
+        found.offset = m_save->offset() - 1;
     }
+    // Decoding, a hit follows the transaction it completed in.
     if (m_options.decode)
-        m_pendingHits << line;
-    else if (!emitLine(line)) {
+        m_pendingHits.push_back(std::move(found));
+    else if (!m_writer->hit(found)) {
         stop(Stop::OutputClosed);
         return;
     }
@@ -370,52 +335,9 @@ void LiveWatch::hit(int slot)
 
 void LiveWatch::transaction(const i2c::Transaction& transaction)
 {
-    const i2c::Origin& origin = transaction.origin;
-    QByteArray line;
-    if (m_options.json) {
-        line = "{\"type\":\"transaction\"," + jsonTime(origin.seconds) + ",\"line\":" + jsonNumber(origin.line) + ",\"column\":" + jsonNumber(origin.column);
-        if (!transaction.malformed.isEmpty()) {
-            line += ",\"malformed\":" + jsonString(transaction.malformed) + ",\"raw\":" + jsonString(transaction.raw);
-        } else if (transaction.partial) {
-            line += ",\"partial\":true,\"raw\":" + jsonString(transaction.raw) +
-                    ",\"stop\":" + (transaction.stopped ? "true" : "false");
-            if (transaction.open)
-                line += ",\"open\":true";
-        } else {
-            QByteArrayList segments;
-            for (const i2c::Segment& segment : transaction.segments) {
-                QByteArray record = QByteArray("{\"start\":") + (segment.repeated ? "\"Sr\"" : "\"S\"");
-                if (segment.addressByte >= 0) {
-                    record += ",\"address\":" + jsonNumber(segment.addressByte >> 1) + ",\"rw\":" +
-                              ((segment.addressByte & 1) ? "\"R\"" : "\"W\"");
-                    if (segment.addressAnswered)
-                        record += QByteArray(",\"ack\":") + (segment.addressAcked ? "true" : "false");
-                }
-                QByteArrayList data, nacked;
-                for (std::size_t i = 0; i < segment.byteCount; ++i) {
-                    const std::size_t byte = segment.firstByte + i;
-                    data << jsonNumber(transaction.data[byte]);
-                    if (transaction.answered(byte) && !transaction.acked(byte))
-                        nacked << jsonNumber(static_cast<qint64>(i));
-                }
-                record += ",\"data\":[" + data.join(',') + "],\"nacked\":[" + nacked.join(',') + "]}";
-                segments << record;
-            }
-            line += ",\"segments\":[" + segments.join(',') + "],\"stop\":" + (transaction.stopped ? "true" : "false");
-            if (transaction.open)
-                line += ",\"open\":true";
-        }
-        line += '}';
-    } else {
-        if (m_options.time)
-            line += stamp(origin.seconds) + ' ';
-        if (m_options.where)
-            line += m_options.port.toLocal8Bit() + ':' + jsonNumber(origin.line) + ':' + jsonNumber(origin.column) + ": ";
-        i2c::appendCompactText(transaction, line);
-    }
-    bool written = emitLine(line);
-    for (const QByteArray& hit : m_pendingHits)
-        written = written && emitLine(hit);
+    bool written = m_writer->transaction(transaction, m_options.port.toLocal8Bit());
+    for (const HitFound& hit : m_pendingHits)
+        written = written && m_writer->hit(hit);
     m_pendingHits.clear();
     if (!written)
         stop(Stop::OutputClosed);
@@ -425,12 +347,9 @@ void LiveWatch::lost(const QString& what)
 {
     m_untrusted = true;
     ++m_losses;
-    complain(QStringLiteral("%1 %2: input lost or garbled (%3)").arg(QString::fromLatin1(stamp(elapsed())), portName(), what));
-    if (m_options.json) {
-        const QByteArray record = "{\"type\":\"loss\"," + jsonTime(elapsed()) + ",\"what\":" + jsonString(what);
-        if (!emitLine(record + '}'))
-            stop(Stop::OutputClosed);
-    }
+    complain(QStringLiteral("%1 %2: input lost or garbled (%3)").arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(), what));
+    if (!m_writer->lost({elapsed(), what}))
+        stop(Stop::OutputClosed);
 }
 
 void LiveWatch::flushSave()
@@ -457,8 +376,8 @@ void LiveWatch::finish()
     // A transaction still going is shown as open, with the hits that wait for it.
     if (m_options.decode && m_stop != Stop::OutputClosed) {
         m_decoder.finish([this](const i2c::Transaction& done) { transaction(done); });
-        for (const QByteArray& hit : m_pendingHits)
-            emitLine(hit);
+        for (const HitFound& hit : m_pendingHits)
+            m_writer->hit(hit);
         m_pendingHits.clear();
     }
     if (m_port && m_port->PortOpen())
@@ -472,12 +391,9 @@ void LiveWatch::finish()
     static const char* const kReasons[] = {"", "hits", "timeout", "duration", "signal",
                                            "device gone", "output closed", "save failed"};
     const QByteArray reason = kReasons[static_cast<int>(m_stop)];
-    if (m_options.json) {
-        emitLine("{\"type\":\"end\"," + jsonTime(elapsed()) + ",\"reason\":" + jsonString(QString::fromLatin1(reason)) +
-                 ",\"hits\":" + jsonNumber(m_hits) + ",\"received\":" + jsonNumber(m_received) +
-                 ",\"losses\":" + jsonNumber(m_losses) + ",\"gaps\":" + jsonNumber(m_gaps) +
-                 ",\"status\":" + jsonNumber(exitStatus()) + "}");
-    } else {
+    m_writer->ended({elapsed(), reason, m_hits, m_received, m_losses, m_gaps, exitStatus()});
+    // The text form's summary is for the person at the terminal; JSON has its end record.
+    if (!m_options.json) {
         complain(QStringLiteral("%1: stopped (%2) after %3 s: %4 hits, %5 characters received, %6 losses, %7 gaps")
                      .arg(portName(), QString::fromLatin1(reason), QString::fromLatin1(seconds()))
                      .arg(m_hits)
@@ -504,17 +420,6 @@ int LiveWatch::exitStatus() const
     }
 }
 
-bool LiveWatch::emitLine(const QByteArray& line)
-{
-    // A hit must show at once in a CI log or a pipe, not when the buffer fills or at exit.
-    const bool written = std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stdout) ==
-                             static_cast<std::size_t>(line.size()) &&
-                         std::fputc('\n', stdout) != EOF && std::fflush(stdout) == 0;
-    if (!written)
-        std::clearerr(stdout);
-    return written;
-}
-
 double LiveWatch::elapsed() const
 {
     return m_clock.isValid() ? m_clock.nsecsElapsed() / 1e9 : 0.0;
@@ -523,27 +428,6 @@ double LiveWatch::elapsed() const
 QByteArray LiveWatch::seconds() const
 {
     return QByteArray::number(elapsed(), 'f', 6);
-}
-
-QByteArray LiveWatch::stamp(double seconds) const
-{
-    if (!m_options.utc)
-        return QByteArray::number(seconds, 'f', 6);
-    // From the wall-clock time of the open and the monotonic clock since: a clock the system
-    // sets meanwhile does not make times run backwards within a capture.
-    const qint64 us = m_openedAtUs + std::llround(seconds * 1e6);
-    char fraction[24];
-    std::snprintf(fraction, sizeof fraction, ".%06lld", static_cast<long long>(us % 1000000));
-    return QDateTime::fromMSecsSinceEpoch(us / 1000, Qt::UTC).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() +
-           fraction + 'Z';
-}
-
-QByteArray LiveWatch::jsonTime(double seconds) const
-{
-    QByteArray time = "\"t\":" + QByteArray::number(seconds, 'f', 6);
-    if (m_options.utc)
-        time += ",\"utc\":\"" + stamp(seconds) + '"';
-    return time;
 }
 
 QString LiveWatch::portName() const

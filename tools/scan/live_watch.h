@@ -6,6 +6,7 @@
 #include "core/transaction_decoder.h"
 #include "serial/line_errors.h"
 #include "tools/scan/options.h"
+#include "tools/scan/scan_events.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -52,13 +53,8 @@ private:
     void finish();
     int exitStatus() const;
 
-    // Output: one line each, written and flushed at once; false once standard output is closed.
-    bool emitLine(const QByteArray& line);
     double elapsed() const;  // seconds since the port was opened
     QByteArray seconds() const;
-    // A time for the start of a line: seconds, or with --utc the wall-clock time.
-    QByteArray stamp(double seconds) const;
-    QByteArray jsonTime(double seconds) const;  // "t", and with --utc "utc"
 
     QString portName() const;
 
@@ -72,10 +68,13 @@ private:
     std::unique_ptr<CaptureFiles> m_save;  // --save
     bool m_saving = false;                 // until writing it failed
     i2c::Decoder m_decoder;
-    QByteArrayList m_pendingHits;  // decoding: hit lines wait for their transaction's line
+    std::vector<HitFound> m_pendingHits;  // decoding: hits wait for their transaction
+    // Everything told goes to the writer of the chosen format.
+    ScanClock m_stamps;
+    LineOutput m_out;
+    std::unique_ptr<ScanWriter> m_writer;
 
     QElapsedTimer m_clock;  // since the port was opened
-    qint64 m_openedAtUs = 0;  // wall-clock time of the open, microseconds since 1970
     QTimer m_flushTimer;
     QTimer m_timeout;
     QTimer m_duration;

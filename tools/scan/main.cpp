@@ -5,6 +5,7 @@
 #include "core/transaction_decoder.h"
 #include "tools/scan/live_watch.h"
 #include "tools/scan/options.h"
+#include "tools/scan/text_writer.h"
 #include "wirelark_version.h"
 
 #include <QCoreApplication>
@@ -23,43 +24,10 @@ constexpr int kTrouble = 2;
 // Logs are read in pieces of this size: memory stays the same however long the log.
 constexpr qint64 kPieceSize = 1 << 20;
 
-// Output collected and written in blocks: a decoded capture is millions of lines.
-class Output {
-public:
-    ~Output() { flush(); }
-    // The line's beginning: LOG:LINE:COLUMN: with --where.
-    QByteArray& begin(const QByteArray& prefix, bool where, qint64 line, qint64 column)
-    {
-        if (where) {
-            char place[48];
-            const int length = std::snprintf(place, sizeof place, ":%lld:%lld: ", line, column);
-            m_buffer += prefix;
-            m_buffer.append(place, length);
-        }
-        return m_buffer;
-    }
-    void end()
-    {
-        m_buffer += '\n';
-        if (m_buffer.size() >= kBlock)
-            flush();
-    }
-    void flush()
-    {
-        std::fwrite(m_buffer.constData(), 1, static_cast<std::size_t>(m_buffer.size()), stdout);
-        m_buffer.truncate(0);
-    }
-
-private:
-    static constexpr qsizetype kBlock = 64 * 1024;
-    QByteArray m_buffer;
-};
-
 // Scans one log; false (after saying why) when it cannot be read. Decoding, every
 // transaction is a line, and the hits that completed in it follow it.
-bool scanLog(const QString& name, bool where, bool decode, LogScanner& scanner, bool* anyHit)
+bool scanLog(const QString& name, ScanWriter& writer, bool decode, LogScanner& scanner, bool* anyHit)
 {
-    Output out;
     QFile log;
     const bool opened = name == "-" ? log.open(stdin, QIODevice::ReadOnly)
                                     : (log.setFileName(name), log.open(QIODevice::ReadOnly));
@@ -67,35 +35,26 @@ bool scanLog(const QString& name, bool where, bool decode, LogScanner& scanner, 
         complain(QStringLiteral("%1: %2").arg(name, log.errorString()));
         return false;
     }
-    const QByteArray prefix = name.toLocal8Bit();
-    struct PendingHit {
-        qint64 line;
-        qint64 column;
-        QString text;
-    };
-    std::vector<PendingHit> pending;
-    const LogScanner::HitSink print = [&](const LogScanner::Hit& hit) {
+    const QByteArray source = name.toLocal8Bit();
+    std::vector<HitFound> pending;
+    const LogScanner::HitSink found = [&](const LogScanner::Hit& hit) {
         *anyHit = true;
-        if (decode) {
-            pending.push_back({hit.line, hit.column, hit.text});
-            return;
-        }
-        out.begin(prefix, where, hit.line, hit.column) += hit.text.toLocal8Bit();
-        out.end();
+        HitFound event{0, 0, {}, {}, hit.text, source, hit.line, hit.column, {}, -1};
+        if (decode)
+            pending.push_back(std::move(event));
+        else
+            writer.hit(event);
     };
-    i2c::Decoder decoder;
-    const auto printTransaction = [&](const i2c::Transaction& transaction) {
-        i2c::appendCompactText(transaction, out.begin(prefix, where, transaction.origin.line, transaction.origin.column));
-        out.end();
-        for (const PendingHit& hit : pending) {
-            out.begin(prefix, where, hit.line, hit.column) += hit.text.toLocal8Bit();
-            out.end();
-        }
+    const auto decoded = [&](const i2c::Transaction& transaction) {
+        writer.transaction(transaction, source);
+        for (const HitFound& hit : pending)
+            writer.hit(hit);
         pending.clear();
     };
+    i2c::Decoder decoder;
     scanner.setCharacterHook(decode ? LogScanner::CharacterHook([&](QChar ch, qint64 line, qint64 column) {
-                                 decoder.settle(printTransaction);
-                                 decoder.feed(ch, {line, column, 0}, printTransaction);
+                                 decoder.settle(decoded);
+                                 decoder.feed(ch, {line, column, 0}, decoded);
                              })
                                     : LogScanner::CharacterHook());
     scanner.restart();
@@ -108,14 +67,12 @@ bool scanLog(const QString& name, bool where, bool decode, LogScanner& scanner, 
         }
         if (got == 0)
             break;
-        scanner.feed(QByteArrayView(piece.constData(), got), print);
+        scanner.feed(QByteArrayView(piece.constData(), got), found);
     }
-    scanner.finish(print);
-    decoder.finish(printTransaction);
-    for (const PendingHit& hit : pending) {
-        out.begin(prefix, where, hit.line, hit.column) += hit.text.toLocal8Bit();
-        out.end();
-    }
+    scanner.finish(found);
+    decoder.finish(decoded);
+    for (const HitFound& hit : pending)
+        writer.hit(hit);
     return true;
 }
 
@@ -152,11 +109,14 @@ int main(int argc, char* argv[])
         return LiveWatch(options, numbered).run();
 
     LogScanner scanner(entries);
+    LineOutput out(false);
+    const ScanClock noClock;
+    TextWriter writer(out, options.where, false, noClock);
     bool anyHit = false;
     bool trouble = false;
     for (const QString& log : options.logs)
-        trouble |= !scanLog(log, options.where, options.decode, scanner, &anyHit);
-    std::fflush(stdout);
+        trouble |= !scanLog(log, writer, options.decode, scanner, &anyHit);
+    out.flush();
     if (trouble)
         return kTrouble;
     if (!options.searching())
