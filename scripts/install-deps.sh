@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Wirelark needs to build, run, test and package on Debian 12 (clang for the
-# fuzzers, dpkg-dev and the desktop-file and AppStream validators for the package).
+# fuzzers, dpkg-dev and the desktop-file and AppStream validators for the package, tshark
+# that reads back what wirelark-scan --pcap writes).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   fonts-liberation fonts-comic-neue
   clang-14 libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream lintian man-db
+  tshark
 )
 
 as_root=()

@@ -21,6 +21,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -49,6 +50,7 @@ private slots:
     void errorsAndExitStatus();
     void decode_data();
     void decode();
+    void pcapReadsBackAsDecoded();
     void captureFilesRotateAtLineEnds_data();
     void captureFilesRotateAtLineEnds();
 #ifdef WIRELARK_LIVE_TESTS
@@ -59,6 +61,7 @@ private slots:
     void liveReconnectsAfterAGap();
     void liveRotatedFilesScanAlone();
     void serviceRunsAsItsUnitSays();
+    void livePcapThroughAPipeAndAfterKill();
     void liveLossCountedByTheDriver_data();
     void liveLossCountedByTheDriver();
     void liveSaveIsOpenedAsTheWindowOpensFiles_data();
@@ -323,6 +326,104 @@ void TstScan::decode()
     const Run run = scan(QStringList{"--decode"} + arguments + QStringList{"-"}, log);
     QCOMPARE(run.out, output);
     QCOMPARE(run.exitCode, 0);
+}
+
+namespace {
+
+// What tshark shows of --decode's lines, read from those lines: per START segment the
+// address, read or write, the bytes (address byte first) and a comment for what the link
+// type cannot hold; anything else is one event whose comment is the line.
+QStringList tsharkViewOf(const QByteArray& decoded)
+{
+    QStringList records;
+    for (const QByteArray& line : decoded.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        if (line.startsWith('!') || line.startsWith("(partial)")) {
+            records << "\t\t0x00000000\t\t" + QString::fromLatin1(line);
+            continue;
+        }
+        const QList<QByteArray> tokens = line.split(' ');
+        struct Segment {
+            QString address, flags, bytes;
+            QStringList notes;
+        };
+        QList<Segment> segments;
+        int answers = 0;  // data bytes of the segment so far
+        for (qsizetype i = 0; i < tokens.size(); ++i) {
+            const QByteArray& token = tokens[i];
+            if (token == "S" || token == "Sr") {
+                segments.append(Segment());
+                answers = 0;
+                if (token == "Sr")
+                    segments.last().notes << "repeated START";
+                if (i + 2 < tokens.size() && tokens[i + 1].size() == 2 && tokens[i + 1] != "Sr") {
+                    const int address = tokens[i + 1].toInt(nullptr, 16);
+                    const bool read = tokens[i + 2] == "R";
+                    segments.last().address = QStringLiteral("0x%1").arg(address, 2, 16, QLatin1Char('0'));
+                    segments.last().flags = read ? "0x00000001" : "0x00000000";
+                    segments.last().bytes = QStringLiteral("%1").arg(address * 2 + (read ? 1 : 0), 2, 16, QLatin1Char('0'));
+                    i += 2;
+                    if (i + 1 < tokens.size() && (tokens[i + 1] == "A" || tokens[i + 1] == "N")) {
+                        if (tokens[++i] == "N")
+                            segments.last().notes << "address NACK";
+                    } else {
+                        segments.last().notes << "address not answered";
+                    }
+                }
+            } else if (token == "P") {
+                segments.last().notes << "STOP";
+            } else if (token == "(open)") {
+                segments.last().notes << "still going at the end of the capture";
+            } else {
+                segments.last().bytes += QString::fromLatin1(token).toLower();
+                ++answers;
+                if (i + 1 < tokens.size() && (tokens[i + 1] == "A" || tokens[i + 1] == "N")) {
+                    if (tokens[++i] == "N")
+                        segments.last().notes << QStringLiteral("data byte %1 NACK").arg(answers);
+                } else {
+                    segments.last().notes << QStringLiteral("data byte %1 not answered").arg(answers);
+                }
+            }
+        }
+        for (const Segment& segment : segments) {
+            const QString notes = segment.notes.join(QStringLiteral(", "));
+            if (segment.address.isEmpty())
+                records << "\t\t0x00000000\t\tSTART without an address" + (notes.isEmpty() ? QString() : ", " + notes);
+            else
+                records << segment.address + '\t' + segment.flags + "\t\t" + segment.bytes + '\t' + notes;
+        }
+    }
+    return records;
+}
+
+}  // namespace
+
+// Wireshark's own reader, tshark, sees in the pcapng what --decode prints, record for record.
+void TstScan::pcapReadsBackAsDecoded()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("tshark")).isEmpty())
+        QSKIP("tshark is not installed (scripts/install-deps.sh installs it)");
+    QByteArray traffic = ProbeTraffic(3).generate(6000);
+    traffic.insert(3000, "s9xp");                          // broken text in the middle
+    QVERIFY(writeBytes(QStringLiteral("bus.log"), "19a80np" + traffic + "sp" + "s90a00ar91a19"));
+    const Run decoded = scan({"--decode", "bus.log"});
+    QCOMPARE(decoded.exitCode, 0);
+    const Run written = scan({"--pcap", "bus.pcapng", "bus.log"});
+    QCOMPARE(written.exitCode, 0);
+    QCOMPARE(written.out, QByteArray());  // --pcap alone prints no transactions
+
+    QProcess tshark;
+    tshark.start(QStringLiteral("tshark"), {"-r", "bus.pcapng", "-T", "fields", "-e", "i2c.addr", "-e", "i2c.flags",
+                                            "-e", "i2c.event", "-e", "data.data", "-e", "frame.comment"});
+    QVERIFY(tshark.waitForFinished(60000));
+    QCOMPARE(tshark.exitCode(), 0);
+    const QStringList seen = QString::fromUtf8(tshark.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList expected = tsharkViewOf(decoded.out);
+    QVERIFY(expected.size() > 200);
+    QCOMPARE(seen.size(), expected.size());
+    for (qsizetype i = 0; i < seen.size(); ++i)
+        QCOMPARE(seen[i], expected[i]);
 }
 
 void TstScan::captureFilesRotateAtLineEnds_data()
@@ -635,6 +736,50 @@ void TstScan::liveRotatedFilesScanAlone()
         QCOMPARE(int(alone.out.count('\n')), printed.value(file));
         QVERIFY(readBytes(file).endsWith("\r\n"));
     }
+}
+
+// Live: tshark reads the pcapng from a pipe while the watch runs, and a file whose writer
+// was killed mid-capture reads without an error up to its last record.
+void TstScan::livePcapThroughAPipeAndAfterKill()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("tshark")).isEmpty())
+        QSKIP("tshark is not installed (scripts/install-deps.sh installs it)");
+    const QByteArray traffic = ProbeTraffic(6).generate(3000);
+    const auto records = [](const QByteArray& out) { return out.count('\n'); };
+    // Transactions of the traffic, as --decode sees them: the records a pipe must deliver.
+    QVERIFY(writeBytes(QStringLiteral("pipe.log"), traffic));
+    const Run decoded = scan({"--decode", "pipe.log"});
+    const qsizetype segments = decoded.out.count(" S") + decoded.out.count("\nS") + (decoded.out.startsWith('S') ? 1 : 0);
+
+    PseudoTerminal terminal;
+    QProcess live;
+    QProcess tshark;
+    live.setStandardOutputProcess(&tshark);
+    tshark.start(QStringLiteral("tshark"), {"-r", "-", "-T", "fields", "-e", "i2c.addr"});
+    QVERIFY(startLive(live, terminal, {"--pcap", "-"}));
+    QVERIFY(terminal.write(traffic + "s"));  // the next START completes the last one
+    QTest::qWait(500);
+    ::kill(static_cast<pid_t>(live.processId()), SIGTERM);
+    QVERIFY(live.waitForFinished(10000));
+    QCOMPARE(live.exitCode(), 0);
+    QVERIFY(tshark.waitForFinished(60000));
+    QCOMPARE(tshark.exitCode(), 0);
+    // Every segment, and the START still open at the stop as an event.
+    QCOMPARE(records(tshark.readAllStandardOutput()), segments + 1);
+
+    PseudoTerminal second;
+    QProcess killed;
+    QVERIFY(startLive(killed, second, {"--pcap", "killed.pcapng"}));
+    QVERIFY(second.write(traffic));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(QStringLiteral("killed.pcapng")).size() > 2000, 5000);
+    ::kill(static_cast<pid_t>(killed.processId()), SIGKILL);
+    QVERIFY(killed.waitForFinished(10000));
+    QProcess reader;
+    reader.start(QStringLiteral("tshark"), {"-r", "killed.pcapng"});
+    QVERIFY(reader.waitForFinished(60000));
+    const QByteArray complaints = reader.readAllStandardError();
+    QVERIFY2(reader.exitCode() == 0 && !complaints.contains("cut short"), complaints.constData());
+    QVERIFY(records(reader.readAllStandardOutput()) > 10);
 }
 
 // The service's command line, taken from its unit as systemd would run it, on a terminal.

@@ -109,6 +109,8 @@ bool JsonWriter::hit(const HitFound& hit)
 
 bool JsonWriter::transaction(const i2c::Transaction& transaction, const QByteArray&)
 {
+    if (!m_transactions)
+        return true;
     const i2c::Origin& origin = transaction.origin;
     QByteArray& out = begin("transaction", origin.seconds);
     out += ",\"line\":" + jsonNumber(origin.line) + ",\"column\":" + jsonNumber(origin.column);

@@ -6,7 +6,11 @@
 // the port was opened; with --utc also "utc"). Text is UTF-8.
 class JsonWriter : public ScanWriter {
 public:
-    JsonWriter(LineOutput& out, const ScanClock& clock) : m_out(out), m_clock(clock) {}
+    // transactions: --decode (transactions also reach the writers for --pcap alone).
+    JsonWriter(LineOutput& out, bool transactions, const ScanClock& clock)
+        : m_out(out), m_transactions(transactions), m_clock(clock)
+    {
+    }
 
     bool opened(const WatchOpened& opened) override;
     bool fileBegun(const FileBegun& file) override;
@@ -23,5 +27,6 @@ private:
     bool end();
 
     LineOutput& m_out;
+    bool m_transactions;
     const ScanClock& m_clock;
 };

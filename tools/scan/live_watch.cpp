@@ -3,6 +3,7 @@
 #include "serial/comm_port.h"
 #include "serial/line_settings.h"
 #include "tools/scan/json_writer.h"
+#include "tools/scan/pcap_writer.h"
 #include "tools/scan/text_writer.h"
 
 #include <QDateTime>
@@ -76,10 +77,10 @@ LiveWatch::LiveWatch(const ScanOptions& options, const QList<NumberedEntry>& ent
       m_out(true)
 {
     m_stamps.utc = options.utc;
-    if (options.json)
-        m_writer = std::make_unique<JsonWriter>(m_out, m_stamps);
-    else
-        m_writer = std::make_unique<TextWriter>(m_out, options.where, options.time, m_stamps);
+    if (options.textOutput() && options.json)
+        m_writers.add(std::make_unique<JsonWriter>(m_out, options.decode, m_stamps));
+    else if (options.textOutput())
+        m_writers.add(std::make_unique<TextWriter>(m_out, options.where, options.time, options.decode, m_stamps));
     m_hitsWanted = options.maxHits > 0 ? options.maxHits : (options.timeoutSeconds > 0 ? 1 : 0);
 }
 
@@ -91,14 +92,14 @@ int LiveWatch::run()
     watchSignals();
     if (!openPort())
         return kTrouble;
-    if (!createSave()) {
+    if (!createSave() || !createPcap()) {
         m_port->SetPortOpen(false);
         return kTrouble;
     }
     m_clock.start();
     m_stamps.openedAtUs = std::chrono::duration_cast<std::chrono::microseconds>(
                               std::chrono::system_clock::now().time_since_epoch()).count();
-    bool written = m_writer->opened({elapsed(), m_options.port, m_device, kProbeLineSettings,
+    bool written = m_writers.opened({elapsed(), m_options.port, m_device, kProbeLineSettings,
                                      QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)});
     if (m_saving)
         written = written && fileBegun();
@@ -162,12 +163,12 @@ void LiveWatch::deviceGone()
     m_gapClock.start();
     complain(QStringLiteral("%1 %2: the device went away (%3); waiting for it")
                  .arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(), m_goneReason));
-    if (!m_writer->gone({elapsed(), m_goneReason})) {
+    if (!m_writers.gone({elapsed(), m_goneReason})) {
         stop(Stop::OutputClosed);
         return;
     }
     m_slots.restart();
-    if (m_options.decode)
+    if (m_options.decoding())
         m_decoder.breakOff(QStringLiteral("the device went away"), [this](const i2c::Transaction& done) { transaction(done); });
     m_reopen.start();
 }
@@ -183,7 +184,7 @@ void LiveWatch::tryReopen()
     const double gap = m_gapClock.nsecsElapsed() / 1e9;
     complain(QStringLiteral("%1 %2: back after %3 s").arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(),
                                                           QString::number(gap, 'f', 3)));
-    if (!m_writer->back({elapsed(), gap}))
+    if (!m_writers.back({elapsed(), gap}))
         stop(Stop::OutputClosed);
 }
 
@@ -202,6 +203,19 @@ bool LiveWatch::createSave()
     m_flushTimer.setInterval(CaptureFile::kFlushIntervalMs);
     connect(&m_flushTimer, &QTimer::timeout, this, &LiveWatch::flushSave);
     m_flushTimer.start();
+    return true;
+}
+
+bool LiveWatch::createPcap()
+{
+    if (m_options.pcap.isEmpty())
+        return true;
+    auto pcap = std::make_unique<PcapWriter>(m_stamps, true);
+    if (!pcap->open(m_options.pcap, m_options.force, m_device)) {
+        complain(QStringLiteral("%1: %2").arg(m_options.pcap, pcap->errorString()));
+        return false;
+    }
+    m_writers.add(std::move(pcap));
     return true;
 }
 
@@ -271,7 +285,7 @@ void LiveWatch::received(QStringView text)
     m_received += text.size();
     m_lines.append(text);
     const auto decoded = [this](const i2c::Transaction& done) { transaction(done); };
-    if (m_options.decode && m_stop == Stop::None) {
+    if (m_options.decoding() && m_stop == Stop::None) {
         if (text.isEmpty())
             m_decoder.lineEvent(here(), decoded);
         else
@@ -279,7 +293,7 @@ void LiveWatch::received(QStringView text)
     }
     if (m_stop == Stop::None)
         m_slots.feed(text, [this](int slot) { hit(slot); });
-    if (m_options.decode && m_stop == Stop::None)
+    if (m_options.decoding() && m_stop == Stop::None)
         m_decoder.settle(decoded);
     for (int begun = m_lines.closeAfter(text); begun > 0; --begun)
         endSavedLine();
@@ -309,7 +323,7 @@ void LiveWatch::endSavedLine()
 // With rotation, every file is told as it begins.
 bool LiveWatch::fileBegun()
 {
-    return !m_options.rotating() || m_writer->fileBegun({elapsed(), m_save->path()});
+    return !m_options.rotating() || m_writers.fileBegun({elapsed(), m_save->path()});
 }
 
 void LiveWatch::hit(int slot)
@@ -325,7 +339,7 @@ void LiveWatch::hit(int slot)
     // Decoding, a hit follows the transaction it completed in.
     if (m_options.decode)
         m_pendingHits.push_back(std::move(found));
-    else if (!m_writer->hit(found)) {
+    else if (!m_writers.hit(found)) {
         stop(Stop::OutputClosed);
         return;
     }
@@ -335,9 +349,9 @@ void LiveWatch::hit(int slot)
 
 void LiveWatch::transaction(const i2c::Transaction& transaction)
 {
-    bool written = m_writer->transaction(transaction, m_options.port.toLocal8Bit());
+    bool written = m_writers.transaction(transaction, m_options.port.toLocal8Bit());
     for (const HitFound& hit : m_pendingHits)
-        written = written && m_writer->hit(hit);
+        written = written && m_writers.hit(hit);
     m_pendingHits.clear();
     if (!written)
         stop(Stop::OutputClosed);
@@ -348,7 +362,7 @@ void LiveWatch::lost(const QString& what)
     m_untrusted = true;
     ++m_losses;
     complain(QStringLiteral("%1 %2: input lost or garbled (%3)").arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(), what));
-    if (!m_writer->lost({elapsed(), what}))
+    if (!m_writers.lost({elapsed(), what}))
         stop(Stop::OutputClosed);
 }
 
@@ -374,10 +388,10 @@ void LiveWatch::finish()
     m_flushTimer.stop();
     m_reopen.stop();
     // A transaction still going is shown as open, with the hits that wait for it.
-    if (m_options.decode && m_stop != Stop::OutputClosed) {
+    if (m_options.decoding() && m_stop != Stop::OutputClosed) {
         m_decoder.finish([this](const i2c::Transaction& done) { transaction(done); });
         for (const HitFound& hit : m_pendingHits)
-            m_writer->hit(hit);
+            m_writers.hit(hit);
         m_pendingHits.clear();
     }
     if (m_port && m_port->PortOpen())
@@ -391,7 +405,7 @@ void LiveWatch::finish()
     static const char* const kReasons[] = {"", "hits", "timeout", "duration", "signal",
                                            "device gone", "output closed", "save failed"};
     const QByteArray reason = kReasons[static_cast<int>(m_stop)];
-    m_writer->ended({elapsed(), reason, m_hits, m_received, m_losses, m_gaps, exitStatus()});
+    m_writers.ended({elapsed(), reason, m_hits, m_received, m_losses, m_gaps, exitStatus()});
     // The text form's summary is for the person at the terminal; JSON has its end record.
     if (!m_options.json) {
         complain(QStringLiteral("%1: stopped (%2) after %3 s: %4 hits, %5 characters received, %6 losses, %7 gaps")

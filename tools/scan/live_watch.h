@@ -6,6 +6,7 @@
 #include "core/transaction_decoder.h"
 #include "serial/line_errors.h"
 #include "tools/scan/options.h"
+#include "tools/scan/pcap_writer.h"
 #include "tools/scan/scan_events.h"
 
 #include <QElapsedTimer>
@@ -36,6 +37,7 @@ private:
 
     bool openPort();
     bool createSave();
+    bool createPcap();
     void startTimers();
     void watchSignals();
     void onComm();
@@ -72,7 +74,7 @@ private:
     // Everything told goes to the writer of the chosen format.
     ScanClock m_stamps;
     LineOutput m_out;
-    std::unique_ptr<ScanWriter> m_writer;
+    WriterList m_writers;
 
     QElapsedTimer m_clock;  // since the port was opened
     QTimer m_flushTimer;

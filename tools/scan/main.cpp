@@ -5,6 +5,7 @@
 #include "core/transaction_decoder.h"
 #include "tools/scan/live_watch.h"
 #include "tools/scan/options.h"
+#include "tools/scan/pcap_writer.h"
 #include "tools/scan/text_writer.h"
 #include "wirelark_version.h"
 
@@ -21,12 +22,15 @@ constexpr int kHit = 0;
 constexpr int kNoHit = 1;
 constexpr int kTrouble = 2;
 
+// The probe's line rate: a saved log's positions are given times at it.
+constexpr double kLineRate = 11520;
+
 // Logs are read in pieces of this size: memory stays the same however long the log.
 constexpr qint64 kPieceSize = 1 << 20;
 
 // Scans one log; false (after saying why) when it cannot be read. Decoding, every
 // transaction is a line, and the hits that completed in it follow it.
-bool scanLog(const QString& name, ScanWriter& writer, bool decode, LogScanner& scanner, bool* anyHit)
+bool scanLog(const QString& name, ScanWriter& writer, const ScanOptions& options, LogScanner& scanner, bool* anyHit)
 {
     QFile log;
     const bool opened = name == "-" ? log.open(stdin, QIODevice::ReadOnly)
@@ -40,7 +44,7 @@ bool scanLog(const QString& name, ScanWriter& writer, bool decode, LogScanner& s
     const LogScanner::HitSink found = [&](const LogScanner::Hit& hit) {
         *anyHit = true;
         HitFound event{0, 0, {}, {}, hit.text, source, hit.line, hit.column, {}, -1};
-        if (decode)
+        if (options.decode)
             pending.push_back(std::move(event));
         else
             writer.hit(event);
@@ -52,11 +56,13 @@ bool scanLog(const QString& name, ScanWriter& writer, bool decode, LogScanner& s
         pending.clear();
     };
     i2c::Decoder decoder;
-    scanner.setCharacterHook(decode ? LogScanner::CharacterHook([&](QChar ch, qint64 line, qint64 column) {
-                                 decoder.settle(decoded);
-                                 decoder.feed(ch, {line, column, 0}, decoded);
-                             })
-                                    : LogScanner::CharacterHook());
+    qint64 position = 0;  // characters before this one: a saved log's only clock
+    scanner.setCharacterHook(options.decoding()
+                                 ? LogScanner::CharacterHook([&](QChar ch, qint64 line, qint64 column) {
+                                       decoder.settle(decoded);
+                                       decoder.feed(ch, {line, column, double(position++) / kLineRate}, decoded);
+                                   })
+                                 : LogScanner::CharacterHook());
     scanner.restart();
     QByteArray piece(kPieceSize, Qt::Uninitialized);
     for (;;) {
@@ -111,11 +117,21 @@ int main(int argc, char* argv[])
     LogScanner scanner(entries);
     LineOutput out(false);
     const ScanClock noClock;
-    TextWriter writer(out, options.where, false, noClock);
+    WriterList writers;
+    if (options.textOutput())
+        writers.add(std::make_unique<TextWriter>(out, options.where, false, options.decode, noClock));
+    if (!options.pcap.isEmpty()) {
+        auto pcap = std::make_unique<PcapWriter>(noClock, false);
+        if (!pcap->open(options.pcap, options.force, options.logs.join(QLatin1Char(' ')))) {
+            complain(QStringLiteral("%1: %2").arg(options.pcap, pcap->errorString()));
+            return kTrouble;
+        }
+        writers.add(std::move(pcap));
+    }
     bool anyHit = false;
     bool trouble = false;
     for (const QString& log : options.logs)
-        trouble |= !scanLog(log, writer, options.decode, scanner, &anyHit);
+        trouble |= !scanLog(log, writers, options, scanner, &anyHit);
     out.flush();
     if (trouble)
         return kTrouble;

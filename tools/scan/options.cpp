@@ -23,6 +23,10 @@ const char* const kScanUsage =
     "                      (repeatable; \"?\" accepts any one character)\n"
     "  --where             begin each line with LOG:LINE:COLUMN: or PORT:LINE:COLUMN:\n"
     "                      (monitor lines and columns counted from 1, as editors do)\n"
+    "  --pcap FILE         also write the transactions as pcapng for Wireshark and tshark\n"
+    "                      (link type I2C; NACKs, STOPs and broken text in the comments);\n"
+    "                      - writes it to standard output instead of the text;\n"
+    "                      --force replaces an existing FILE\n"
     "  --decode            print every transaction, START to STOP, as one line, for example\n"
     "                        S 48 W A 00 A Sr 48 R A 19 A 80 N P\n"
     "                      S START, Sr repeated START, 7-bit address in hex, W write, R read,\n"
@@ -146,9 +150,9 @@ bool parseScanOptions(const QStringList& given, ScanOptions* options, bool* help
         return false;
     static const QStringList takesValue = {"--config", "--filters", "--select", "-e", "--port", "--save",
                                            "-m", "--timeout", "--duration", "--buffer-size",
-                                           "--rotate-size", "--rotate-time", "--keep"};
+                                           "--rotate-size", "--rotate-time", "--keep", "--pcap"};
     // Options that only watching a port takes.
-    static const QStringList liveOnly = {"-m", "--timeout", "--duration", "--save", "--force",
+    static const QStringList liveOnly = {"-m", "--timeout", "--duration", "--save",
                                          "--time", "--utc", "--json", "--no-crlf", "--buffer-size", "--reconnect",
                                          "--rotate-size", "--rotate-time", "--keep"};
     QString firstLiveOnly;
@@ -185,6 +189,11 @@ bool parseScanOptions(const QStringList& given, ScanOptions* options, bool* help
                 complain(QStringLiteral("--port names no port"));
         } else if (argument == "--save") {
             options->save = arguments[++i];
+        } else if (argument == "--pcap") {
+            options->pcap = arguments[++i];
+            ok = !options->pcap.isEmpty();
+            if (!ok)
+                complain(QStringLiteral("--pcap names no file (- is standard output)"));
         } else if (argument == "--force") {
             options->force = true;
         } else if (argument == "--time") {
@@ -227,8 +236,12 @@ bool parseScanOptions(const QStringList& given, ScanOptions* options, bool* help
         if (!ok)
             return false;
     }
-    if (!options->searching() && !options->decode) {
-        complain(QStringLiteral("no search string: give --select or -e (or --decode)"));
+    if (!options->searching() && !options->decoding()) {
+        complain(QStringLiteral("no search string: give --select or -e (or --decode, --pcap)"));
+        return false;
+    }
+    if (options->force && options->save.isEmpty() && options->pcap.isEmpty()) {
+        complain(QStringLiteral("--force needs --save or --pcap"));
         return false;
     }
     if (!options->searching() && (options->maxHits > 0 || options->timeoutSeconds > 0)) {
@@ -244,10 +257,7 @@ bool parseScanOptions(const QStringList& given, ScanOptions* options, bool* help
             complain(QStringLiteral("--port watches a port: no log file as well"));
             return false;
         }
-        if (options->force && options->save.isEmpty()) {
-            complain(QStringLiteral("--force needs --save"));
-            return false;
-        }
+
         if (options->rotating() && options->save.isEmpty()) {
             complain(QStringLiteral("--rotate-size and --rotate-time need --save"));
             return false;

@@ -26,6 +26,7 @@ struct ScanOptions {
     qint64 rotateSeconds = 0;     // --rotate-time; 0: none
     int keep = 0;                 // --keep; 0: every file
     bool version = false;         // --version: say it, and nothing else
+    QString pcap;                 // --pcap FILE: the transactions as pcapng; - standard output
     bool reconnect = false;       // --reconnect: a device that went away is waited for
     bool utc = false;             // --utc: times as wall-clock time, not seconds since the open
     bool json = false;
@@ -37,6 +38,9 @@ struct ScanOptions {
 
     bool live() const { return !port.isEmpty(); }
     bool rotating() const { return rotateBytes > 0 || rotateSeconds > 0; }
+    bool decoding() const { return decode || !pcap.isEmpty(); }
+    // Standard output carries text or JSON, unless the pcapng goes there.
+    bool textOutput() const { return pcap != QLatin1String("-"); }
     bool searching() const { return !selected.empty() || !expressions.isEmpty(); }
 };
 

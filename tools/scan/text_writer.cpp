@@ -27,6 +27,8 @@ bool TextWriter::hit(const HitFound& hit)
 
 bool TextWriter::transaction(const i2c::Transaction& transaction, const QByteArray& source)
 {
+    if (!m_transactions)
+        return true;
     const i2c::Origin& origin = transaction.origin;
     i2c::appendCompactText(transaction, begin(origin.seconds, source, origin.line, origin.column));
     return m_out.end();

@@ -6,8 +6,9 @@
 // one per transaction; --time and --where put when and where in front.
 class TextWriter : public ScanWriter {
 public:
-    TextWriter(LineOutput& out, bool where, bool time, const ScanClock& clock)
-        : m_out(out), m_where(where), m_time(time), m_clock(clock)
+    // transactions: --decode (transactions also reach the writers for --pcap alone).
+    TextWriter(LineOutput& out, bool where, bool time, bool transactions, const ScanClock& clock)
+        : m_out(out), m_where(where), m_time(time), m_transactions(transactions), m_clock(clock)
     {
     }
 
@@ -20,5 +21,6 @@ private:
     LineOutput& m_out;
     bool m_where;
     bool m_time;
+    bool m_transactions;
     const ScanClock& m_clock;
 };

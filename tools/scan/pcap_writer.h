@@ -1,0 +1,68 @@
+#pragma once
+
+#include "tools/scan/scan_events.h"
+
+#include <QFile>
+
+#include <memory>
+#include <vector>
+
+// --pcap FILE: the decoded transactions as pcapng for Wireshark and tshark (see
+// core/pcapng_writer.h), every record handed to the system as soon as its transaction
+// ended, so that a reader of a pipe sees it at once and a file cut short by kill -9 ends
+// with a whole record. Lost input and a device that went away are events on the time line.
+class PcapWriter : public ScanWriter {
+public:
+    // Times: live, the wall-clock time of each START (clock); a saved log has none, and its
+    // records are given its characters' positions at the line rate from 1970-01-01.
+    PcapWriter(const ScanClock& clock, bool live);
+
+    // "-" is standard output. An existing file is replaced only with overwrite; anything but
+    // a plain file is refused. False, with the reason in errorString, otherwise.
+    bool open(const QString& path, bool overwrite, const QString& interfaceName);
+    QString errorString() const { return m_error; }
+
+    bool hit(const HitFound&) override { return true; }
+    bool transaction(const i2c::Transaction& transaction, const QByteArray& source) override;
+    bool lost(const InputLost& lost) override;
+    bool gone(const DeviceGone& gone) override;
+    bool back(const DeviceBack& back) override;
+
+private:
+    qint64 timeUs(double seconds) const;
+    bool write(const QByteArray& bytes);
+
+    const ScanClock& m_clock;
+    bool m_live;
+    QFile m_file;
+    QString m_error;
+};
+
+// Several outputs at once (text or JSON on standard output, and pcapng), in order.
+class WriterList : public ScanWriter {
+public:
+    void add(std::unique_ptr<ScanWriter> writer) { m_writers.push_back(std::move(writer)); }
+
+    bool opened(const WatchOpened& e) override { return all([&](ScanWriter& w) { return w.opened(e); }); }
+    bool fileBegun(const FileBegun& e) override { return all([&](ScanWriter& w) { return w.fileBegun(e); }); }
+    bool hit(const HitFound& e) override { return all([&](ScanWriter& w) { return w.hit(e); }); }
+    bool transaction(const i2c::Transaction& t, const QByteArray& source) override
+    {
+        return all([&](ScanWriter& w) { return w.transaction(t, source); });
+    }
+    bool lost(const InputLost& e) override { return all([&](ScanWriter& w) { return w.lost(e); }); }
+    bool gone(const DeviceGone& e) override { return all([&](ScanWriter& w) { return w.gone(e); }); }
+    bool back(const DeviceBack& e) override { return all([&](ScanWriter& w) { return w.back(e); }); }
+    bool ended(const WatchEnded& e) override { return all([&](ScanWriter& w) { return w.ended(e); }); }
+
+private:
+    template <typename Call>
+    bool all(Call call)
+    {
+        bool written = true;
+        for (const auto& writer : m_writers)
+            written = call(*writer) && written;
+        return written;
+    }
+    std::vector<std::unique_ptr<ScanWriter>> m_writers;
+};
