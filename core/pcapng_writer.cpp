@@ -1,6 +1,7 @@
 #include "core/pcapng_writer.h"
 
-#include <QStringList>
+#include <algorithm>
+#include <vector>
 
 namespace pcapng {
 namespace {
@@ -53,31 +54,36 @@ QByteArray block(quint32 type, const QByteArray& body)
     return out;
 }
 
-QByteArray record(qint64 timeUs, const QByteArray& packet, const QString& comment)
+// An enhanced packet block: the I2C pseudo-header, the bus bytes and a comment, appended
+// with its fixed part in one piece (a capture holds millions of them).
+void appendRecord(QByteArray& out, qint64 timeUs, bool event, quint32 flags, QByteArrayView bytes,
+                  QByteArrayView comment)
 {
-    QByteArray body;
-    put32(body, 0);  // the one interface
-    put32(body, static_cast<quint32>(quint64(timeUs) >> 32));
-    put32(body, static_cast<quint32>(quint64(timeUs) & 0xFFFFFFFF));
-    put32(body, static_cast<quint32>(packet.size()));
-    put32(body, static_cast<quint32>(packet.size()));
-    body += packet;
-    pad(body);
+    comment = comment.first(std::min<qsizetype>(comment.size(), 0xFFFF));
+    const qsizetype packet = 5 + bytes.size();
+    const qsizetype padded = (packet + 3) / 4 * 4;
+    const qsizetype commentPadded = (comment.size() + 3) / 4 * 4;
+    const qsizetype options = comment.isEmpty() ? 0 : 4 + commentPadded + 4;
+    const quint32 length = static_cast<quint32>(28 + padded + options + 4);
+    const quint32 fixed[7] = {kEnhancedPacket, length, 0 /* the one interface */,
+                              static_cast<quint32>(quint64(timeUs) >> 32),
+                              static_cast<quint32>(quint64(timeUs) & 0xFFFFFFFF), static_cast<quint32>(packet),
+                              static_cast<quint32>(packet)};
+    const char pseudo[5] = {static_cast<char>(event ? 0x80 : 0x00),  // bus 0
+                            static_cast<char>(flags >> 24), static_cast<char>(flags >> 16),
+                            static_cast<char>(flags >> 8), static_cast<char>(flags)};
+    out.append(reinterpret_cast<const char*>(fixed), sizeof fixed);
+    out.append(pseudo, sizeof pseudo);
+    out.append(bytes);
+    out.append(padded - packet, '\0');
     if (!comment.isEmpty()) {
-        putOption(body, kOptionComment, comment.toUtf8());
-        put16(body, kOptionEnd);
-        put16(body, 0);
+        put16(out, kOptionComment);
+        put16(out, static_cast<quint16>(comment.size()));
+        out.append(comment);
+        out.append(commentPadded - comment.size(), '\0');
+        put32(out, 0);  // the end of the options
     }
-    return block(kEnhancedPacket, body);
-}
-
-QByteArray pseudoHeader(bool event, quint32 flags)
-{
-    QByteArray out;
-    out += static_cast<char>(event ? 0x80 : 0x00);  // bus 0
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out += static_cast<char>((flags >> shift) & 0xFF);
-    return out;
+    put32(out, length);
 }
 
 }  // namespace
@@ -105,53 +111,69 @@ QByteArray header(const QString& application, const QString& sectionComment, con
     return block(kSectionHeader, section) + block(kInterfaceDescription, interface);
 }
 
-QByteArray dataRecord(qint64 timeUs, bool read, QByteArrayView bytes, const QString& comment)
+void appendDataRecord(QByteArray& out, qint64 timeUs, bool read, QByteArrayView bytes, QByteArrayView comment)
 {
-    return record(timeUs, pseudoHeader(false, read ? kFlagRead : 0) + bytes.toByteArray(), comment);
+    appendRecord(out, timeUs, false, read ? kFlagRead : 0, bytes, comment);
 }
 
-QByteArray eventRecord(qint64 timeUs, quint32 event, const QString& comment)
+void appendEventRecord(QByteArray& out, qint64 timeUs, quint32 event, QByteArrayView comment)
 {
-    return record(timeUs, pseudoHeader(true, event), comment);
+    appendRecord(out, timeUs, true, event, {}, comment);
 }
 
-QByteArray transactionRecords(const i2c::Transaction& transaction, qint64 timeUs)
+void appendTransactionRecords(QByteArray& out, const i2c::Transaction& transaction, qint64 timeUs)
 {
-    if (!transaction.malformed.isEmpty() || transaction.partial)
-        return eventRecord(timeUs, 0, i2c::compactText(transaction));
-    QByteArray out;
+    if (!transaction.malformed.isEmpty() || transaction.partial) {
+        appendEventRecord(out, timeUs, 0, i2c::compactText(transaction).toUtf8());
+        return;
+    }
+    std::vector<char> bytes;
+    QByteArray notes;
+    const auto note = [&notes](const char* text, std::size_t number = 0) {
+        if (!notes.isEmpty())
+            notes += ", ";
+        notes += text;
+        if (number > 0) {
+            notes += ' ';
+            notes += QByteArray::number(qulonglong(number));
+        }
+    };
     for (std::size_t s = 0; s < transaction.segments.size(); ++s) {
         const i2c::Segment& segment = transaction.segments[s];
         const bool last = s + 1 == transaction.segments.size();
-        QStringList notes;
+        bytes.clear();
+        notes.truncate(0);
         if (segment.repeated)
-            notes << QStringLiteral("repeated START");
-        if (segment.addressByte >= 0 && segment.addressAnswered && !segment.addressAcked)
-            notes << QStringLiteral("address NACK");
-        if (segment.addressByte >= 0 && !segment.addressAnswered)
-            notes << QStringLiteral("address not answered");
-        QByteArray bytes;
-        if (segment.addressByte >= 0)
-            bytes += static_cast<char>(segment.addressByte);
+            note("repeated START");
+        if (segment.addressByte >= 0) {
+            bytes.push_back(static_cast<char>(segment.addressByte));
+            if (!segment.addressAnswered)
+                note("address not answered");
+            else if (!segment.addressAcked)
+                note("address NACK");
+        }
         for (std::size_t i = 0; i < segment.byteCount; ++i) {
             const std::size_t byte = segment.firstByte + i;
-            bytes += static_cast<char>(transaction.data[byte]);
-            if (!transaction.answered(byte))
-                notes << QStringLiteral("data byte %1 not answered").arg(i + 1);
-            else if (!transaction.acked(byte))
-                notes << QStringLiteral("data byte %1 NACK").arg(i + 1);
+            bytes.push_back(static_cast<char>(transaction.data[byte]));
+            if (!transaction.answered(byte)) {
+                note("data byte", i + 1);
+                notes += " not answered";
+            } else if (!transaction.acked(byte)) {
+                note("data byte", i + 1);
+                notes += " NACK";
+            }
         }
         if (last && transaction.stopped)
-            notes << QStringLiteral("STOP");
+            note("STOP");
         if (last && transaction.open)
-            notes << QStringLiteral("still going at the end of the capture");
-        const QString comment = notes.join(QStringLiteral(", "));
+            note("still going at the end of the capture");
         // A START with no address byte after it carries no bus data.
-        out += bytes.isEmpty() ? eventRecord(timeUs, 0, QStringLiteral("START without an address") +
-                                                            (comment.isEmpty() ? QString() : ", " + comment))
-                               : dataRecord(timeUs, (segment.addressByte & 1) != 0, bytes, comment);
+        if (bytes.empty())
+            appendEventRecord(out, timeUs, 0, "START without an address" + (notes.isEmpty() ? QByteArray() : ", " + notes));
+        else
+            appendDataRecord(out, timeUs, (segment.addressByte & 1) != 0,
+                             QByteArrayView(bytes.data(), qsizetype(bytes.size())), notes);
     }
-    return out;
 }
 
 }  // namespace pcapng

@@ -26,14 +26,14 @@ constexpr quint32 kFlagRead = 0x1;
 // mean) and the interface (its name: the port or the log).
 QByteArray header(const QString& application, const QString& sectionComment, const QString& interfaceName);
 
-// One record of data: read or write, the address byte and data bytes.
-QByteArray dataRecord(qint64 timeUs, bool read, QByteArrayView bytes, const QString& comment);
-// One controller event (for a record that carries no bus data, its bits are 0).
-QByteArray eventRecord(qint64 timeUs, quint32 event, const QString& comment);
+// One record of data, appended: read or write, the address byte and data bytes.
+void appendDataRecord(QByteArray& out, qint64 timeUs, bool read, QByteArrayView bytes, QByteArrayView comment);
+// One controller event, appended (for a record that carries no bus data, its bits are 0).
+void appendEventRecord(QByteArray& out, qint64 timeUs, quint32 event, QByteArrayView comment);
 
-// The records of a transaction: one per START or repeated START segment, as Wireshark
-// shows a write-then-read; text that is not a sound transaction is one event record whose
-// comment holds it as --decode shows it.
-QByteArray transactionRecords(const i2c::Transaction& transaction, qint64 timeUs);
+// The records of a transaction, appended: one per START or repeated START segment, as
+// Wireshark shows a write-then-read; text that is not a sound transaction is one event
+// record whose comment holds it as --decode shows it. Comments are UTF-8.
+void appendTransactionRecords(QByteArray& out, const i2c::Transaction& transaction, qint64 timeUs);
 
 }  // namespace pcapng

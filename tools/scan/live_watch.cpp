@@ -170,6 +170,7 @@ void LiveWatch::deviceGone()
     m_slots.restart();
     if (m_options.decoding())
         m_decoder.breakOff(QStringLiteral("the device went away"), [this](const i2c::Transaction& done) { transaction(done); });
+    flushOutputs();
     m_reopen.start();
 }
 
@@ -186,6 +187,7 @@ void LiveWatch::tryReopen()
                                                           QString::number(gap, 'f', 3)));
     if (!m_writers.back({elapsed(), gap}))
         stop(Stop::OutputClosed);
+    flushOutputs();
 }
 
 bool LiveWatch::createSave()
@@ -251,6 +253,21 @@ void LiveWatch::watchSignals()
 }
 
 void LiveWatch::onComm()
+{
+    takeEvent();
+    flushOutputs();
+}
+
+// What an event brought reaches the readers of a pcapng pipe now, in one write.
+void LiveWatch::flushOutputs()
+{
+    if (!m_writers.flush()) {
+        complain(QStringLiteral("%1: cannot be written").arg(m_options.pcap));
+        stop(Stop::SaveFailed);
+    }
+}
+
+void LiveWatch::takeEvent()
 {
     const int code = m_port->CommEvent();
     if (code == comEventOverrun) {
@@ -406,6 +423,7 @@ void LiveWatch::finish()
                                            "device gone", "output closed", "save failed"};
     const QByteArray reason = kReasons[static_cast<int>(m_stop)];
     m_writers.ended({elapsed(), reason, m_hits, m_received, m_losses, m_gaps, exitStatus()});
+    m_writers.flush();
     // The text form's summary is for the person at the terminal; JSON has its end record.
     if (!m_options.json) {
         complain(QStringLiteral("%1: stopped (%2) after %3 s: %4 hits, %5 characters received, %6 losses, %7 gaps")

@@ -41,6 +41,8 @@ private:
     void startTimers();
     void watchSignals();
     void onComm();
+    void takeEvent();
+    void flushOutputs();
     void received(QStringView text);
     void hit(int slot);
     void transaction(const i2c::Transaction& transaction);

@@ -133,6 +133,10 @@ int main(int argc, char* argv[])
     for (const QString& log : options.logs)
         trouble |= !scanLog(log, writers, options, scanner, &anyHit);
     out.flush();
+    if (!writers.flush()) {
+        complain(QStringLiteral("%1: cannot be written").arg(options.pcap));
+        return kTrouble;
+    }
     if (trouble)
         return kTrouble;
     if (!options.searching())

@@ -13,6 +13,8 @@ namespace {
 
 // The probe's line rate in characters a second: a saved log's positions become times at it.
 constexpr double kLineRate = 11520;
+// A saved log's records go out in blocks of this size: millions of transactions.
+constexpr qsizetype kBlock = 256 * 1024;
 
 }  // namespace
 
@@ -39,8 +41,9 @@ bool PcapWriter::open(const QString& path, bool overwrite, const QString& interf
                : QStringLiteral("A saved monitor log holds no times: each record's time is the position of its "
                                 "START in the log at the probe's line rate (11,520 characters a second), counted "
                                 "from 1970-01-01 00:00:00 UTC. They are not measured times.");
-    return write(pcapng::header(QStringLiteral("wirelark-scan %1").arg(QLatin1String(kProductVersion)),
-                                QStringLiteral("I2C bus probe captured by Wirelark. ") + times, interfaceName));
+    m_block += pcapng::header(QStringLiteral("wirelark-scan %1").arg(QLatin1String(kProductVersion)),
+                              QStringLiteral("I2C bus probe captured by Wirelark. ") + times, interfaceName);
+    return flush();
 }
 
 qint64 PcapWriter::timeUs(double seconds) const
@@ -48,12 +51,19 @@ qint64 PcapWriter::timeUs(double seconds) const
     return (m_live ? m_clock.openedAtUs : 0) + std::llround(seconds * 1e6);
 }
 
-bool PcapWriter::write(const QByteArray& bytes)
+bool PcapWriter::written()
 {
-    // One write a transaction: a reader of a pipe gets it now, a killed writer leaves whole records.
-    if (!m_file.isOpen())
-        return true;
-    if (m_file.write(bytes) == bytes.size() && m_file.flush())
+    // Whole records only reach the system; live, the watch flushes after every delivery.
+    return m_block.size() < kBlock || flush();
+}
+
+bool PcapWriter::flush()
+{
+    if (!m_file.isOpen() || m_block.isEmpty())
+        return m_error.isEmpty();
+    const bool written = m_file.write(m_block) == m_block.size() && m_file.flush();
+    m_block.truncate(0);
+    if (written)
         return true;
     m_error = m_file.errorString();
     m_file.close();
@@ -62,23 +72,27 @@ bool PcapWriter::write(const QByteArray& bytes)
 
 bool PcapWriter::transaction(const i2c::Transaction& transaction, const QByteArray&)
 {
-    return write(pcapng::transactionRecords(transaction, timeUs(transaction.origin.seconds)));
+    pcapng::appendTransactionRecords(m_block, transaction, timeUs(transaction.origin.seconds));
+    return written();
 }
 
 bool PcapWriter::lost(const InputLost& lost)
 {
-    return write(pcapng::eventRecord(timeUs(lost.t), pcapng::kEventOverflow, QStringLiteral("input lost: ") + lost.what));
+    pcapng::appendEventRecord(m_block, timeUs(lost.t), pcapng::kEventOverflow, ("input lost: " + lost.what).toUtf8());
+    return written();
 }
 
 bool PcapWriter::gone(const DeviceGone& gone)
 {
-    return write(pcapng::eventRecord(timeUs(gone.t), pcapng::kEventAttachedOff,
-                                     QStringLiteral("the device went away: ") + gone.reason));
+    pcapng::appendEventRecord(m_block, timeUs(gone.t), pcapng::kEventAttachedOff,
+                              ("the device went away: " + gone.reason).toUtf8());
+    return written();
 }
 
 bool PcapWriter::back(const DeviceBack& back)
 {
-    return write(pcapng::eventRecord(timeUs(back.t), pcapng::kEventAttachedOn,
-                                     QStringLiteral("the device is back after %1 s").arg(back.gap, 0, 'f', 3)));
+    pcapng::appendEventRecord(m_block, timeUs(back.t), pcapng::kEventAttachedOn,
+                              QStringLiteral("the device is back after %1 s").arg(back.gap, 0, 'f', 3).toUtf8());
+    return written();
 }
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 // --pcap FILE: the decoded transactions as pcapng for Wireshark and tshark (see
-// core/pcapng_writer.h), every record handed to the system as soon as its transaction
-// ended, so that a reader of a pipe sees it at once and a file cut short by kill -9 ends
-// with a whole record. Lost input and a device that went away are events on the time line.
+// core/pcapng_writer.h). Records are collected and handed to the system whole at each
+// flush (live: after every delivery of the port), so that a reader of a pipe sees them at
+// once and a file cut short by kill -9 ends with a whole record. Lost input and a device that went away are events on the time line.
 class PcapWriter : public ScanWriter {
 public:
     // Times: live, the wall-clock time of each START (clock); a saved log has none, and its
@@ -27,14 +27,16 @@ public:
     bool lost(const InputLost& lost) override;
     bool gone(const DeviceGone& gone) override;
     bool back(const DeviceBack& back) override;
+    bool flush() override;
 
 private:
     qint64 timeUs(double seconds) const;
-    bool write(const QByteArray& bytes);
+    bool written();  // what was appended reaches the system when it should
 
     const ScanClock& m_clock;
     bool m_live;
     QFile m_file;
+    QByteArray m_block;  // a saved log's records, written in blocks
     QString m_error;
 };
 
@@ -54,6 +56,7 @@ public:
     bool gone(const DeviceGone& e) override { return all([&](ScanWriter& w) { return w.gone(e); }); }
     bool back(const DeviceBack& e) override { return all([&](ScanWriter& w) { return w.back(e); }); }
     bool ended(const WatchEnded& e) override { return all([&](ScanWriter& w) { return w.ended(e); }); }
+    bool flush() override { return all([&](ScanWriter& w) { return w.flush(); }); }
 
 private:
     template <typename Call>

@@ -83,6 +83,8 @@ public:
     virtual bool gone(const DeviceGone&) { return true; }
     virtual bool back(const DeviceBack&) { return true; }
     virtual bool ended(const WatchEnded&) { return true; }
+    // Everything collected reaches the system (the end of a scan of logs).
+    virtual bool flush() { return true; }
 };
 
 // Lines on standard output: each written and flushed at once (a watch: a hit must show in
