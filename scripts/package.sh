@@ -32,7 +32,8 @@ contents=$(dpkg-deb --contents "$tools")
 for wanted in ./usr/bin/wirelark-scan ./usr/bin/wirelark-probe-sim \
               ./usr/share/man/man1/wirelark-scan.1.gz ./usr/share/man/man1/wirelark-probe-sim.1.gz \
               ./usr/share/doc/wirelark-scan/copyright ./usr/lib/systemd/system/wirelark-capture@.service \
-              ./etc/wirelark/capture.conf ./usr/share/bash-completion/completions/wirelark-scan; do
+              ./etc/wirelark/capture.conf ./usr/share/bash-completion/completions/wirelark-scan \
+              ./usr/lib/x86_64-linux-gnu/wireshark/extcap/wirelark-i2c; do
   grep -q " $wanted\$" <<<"$contents" || fail "$tools lacks $wanted"
 done
 dpkg-deb --ctrl-tarfile "$tools" | tar -xO ./conffiles | grep -qx /etc/wirelark/capture.conf ||
@@ -75,9 +76,11 @@ done
 for program in wirelark wirelark-scan wirelark-probe-sim; do
   if LD_LIBRARY_PATH= ldd "$root/usr/bin/$program" | grep "not found"; then exit 1; fi
 done
-if LD_LIBRARY_PATH= ldd "$root/usr/bin/wirelark-scan" | grep -E 'Qt6(Gui|Widgets)|libX|libxcb'; then
-  fail "wirelark-scan links a display library"
-fi
+for program in usr/bin/wirelark-scan usr/lib/x86_64-linux-gnu/wireshark/extcap/wirelark-i2c; do
+  if LD_LIBRARY_PATH= ldd "$root/$program" | grep -E 'Qt6(Gui|Widgets)|libX|libxcb'; then
+    fail "$program links a display library"
+  fi
+done
 bash -n "$root/usr/share/bash-completion/completions/wirelark-scan" || fail "the bash completion does not parse"
 for program in wirelark wirelark-scan wirelark-probe-sim; do
   "$root/usr/bin/$program" --version | grep -qx "$program $(dpkg-deb --field "$tools" Version)" ||

@@ -62,6 +62,7 @@ private slots:
     void liveRotatedFilesScanAlone();
     void serviceRunsAsItsUnitSays();
     void livePcapThroughAPipeAndAfterKill();
+    void extcapCapturesInWireshark();
     void liveLossCountedByTheDriver_data();
     void liveLossCountedByTheDriver();
     void liveSaveIsOpenedAsTheWindowOpensFiles_data();
@@ -780,6 +781,48 @@ void TstScan::livePcapThroughAPipeAndAfterKill()
     const QByteArray complaints = reader.readAllStandardError();
     QVERIFY2(reader.exitCode() == 0 && !complaints.contains("cut short"), complaints.constData());
     QVERIFY(records(reader.readAllStandardOutput()) > 10);
+}
+
+// The probe in Wireshark's interface list, captured from with tshark. Debian's Wireshark
+// looks for extcaps in its global folder only: the test places the program there under a
+// name of its own, and takes it away again.
+void TstScan::extcapCapturesInWireshark()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("tshark")).isEmpty())
+        QSKIP("tshark is not installed (scripts/install-deps.sh installs it)");
+    QProcess folders;
+    folders.start(QStringLiteral("tshark"), {"-G", "folders"});
+    QVERIFY(folders.waitForFinished(60000));
+    QString extcapFolder;
+    for (const QByteArray& line : folders.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("Extcap path:"))
+            extcapFolder = QString::fromLocal8Bit(line.mid(int(qstrlen("Extcap path:")))).trimmed();
+    }
+    const QString placed = extcapFolder + QStringLiteral("/wirelark-i2c-test-%1").arg(QCoreApplication::applicationPid());
+    if (extcapFolder.isEmpty() || !QFile::copy(QStringLiteral(WIRELARK_EXTCAP), placed))
+        QSKIP("Wireshark's extcap folder cannot be written here (as root it can)");
+    const auto removed = qScopeGuard([&] { QFile::remove(placed); });
+
+    PseudoTerminal terminal;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("WIRELARK_PORTS"), terminal.devicePath());
+    QProcess list;
+    list.setProcessEnvironment(environment);
+    list.start(QStringLiteral("tshark"), {"-D"});
+    QVERIFY(list.waitForFinished(60000));
+    QVERIFY2(list.readAllStandardOutput().contains("wirelark-COM1 (I2C bus probe on " + terminal.devicePath().toLocal8Bit() + ")"),
+             "not in tshark -D");
+
+    QProcess capture;
+    capture.setProcessEnvironment(environment);
+    capture.start(QStringLiteral("tshark"), {"-i", "wirelark-COM1", "-a", "duration:3", "-T", "fields", "-e", "i2c.addr",
+                                             "-e", "frame.comment"});
+    QVERIFY(capture.waitForStarted(10000));
+    QTest::qWait(1000);
+    QVERIFY(terminal.write("sA0npsA0np"));
+    QVERIFY(capture.waitForFinished(60000));
+    const QByteArray seen = capture.readAllStandardOutput();
+    QVERIFY2(seen.contains("0x50\taddress NACK, STOP"), (seen + capture.readAllStandardError()).constData());
 }
 
 // The service's command line, taken from its unit as systemd would run it, on a terminal.

@@ -213,7 +213,7 @@ bool LiveWatch::createPcap()
     if (m_options.pcap.isEmpty())
         return true;
     auto pcap = std::make_unique<PcapWriter>(m_stamps, true);
-    if (!pcap->open(m_options.pcap, m_options.force, m_device)) {
+    if (!pcap->open(m_options.pcap, m_options.force, m_device, m_options.pcapPipe)) {
         complain(QStringLiteral("%1: %2").arg(m_options.pcap, pcap->errorString()));
         return false;
     }

@@ -27,6 +27,7 @@ struct ScanOptions {
     int keep = 0;                 // --keep; 0: every file
     bool version = false;         // --version: say it, and nothing else
     QString pcap;                 // --pcap FILE: the transactions as pcapng; - standard output
+    bool pcapPipe = false;        // the pcapng goes into a pipe (Wireshark's extcap fifo)
     bool reconnect = false;       // --reconnect: a device that went away is waited for
     bool utc = false;             // --utc: times as wall-clock time, not seconds since the open
     bool json = false;

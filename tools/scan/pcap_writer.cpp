@@ -20,9 +20,15 @@ constexpr qsizetype kBlock = 256 * 1024;
 
 PcapWriter::PcapWriter(const ScanClock& clock, bool live) : m_clock(clock), m_live(live) {}
 
-bool PcapWriter::open(const QString& path, bool overwrite, const QString& interfaceName)
+bool PcapWriter::open(const QString& path, bool overwrite, const QString& interfaceName, bool pipe)
 {
-    if (path == QLatin1String("-")) {
+    if (pipe) {
+        m_file.setFileName(path);
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            m_error = m_file.errorString();
+            return false;
+        }
+    } else if (path == QLatin1String("-")) {
         if (!m_file.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
             m_error = m_file.errorString();
             return false;

@@ -19,7 +19,8 @@ public:
 
     // "-" is standard output. An existing file is replaced only with overwrite; anything but
     // a plain file is refused. False, with the reason in errorString, otherwise.
-    bool open(const QString& path, bool overwrite, const QString& interfaceName);
+    // pipe: the path is a fifo that a reader (Wireshark) holds open.
+    bool open(const QString& path, bool overwrite, const QString& interfaceName, bool pipe = false);
     QString errorString() const { return m_error; }
 
     bool hit(const HitFound&) override { return true; }
