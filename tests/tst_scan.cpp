@@ -247,6 +247,8 @@ void TstScan::errorsAndExitStatus_data()
                                             << QByteArray() << "\"soon\"";
     QTest::newRow("port that cannot be opened") << QStringList{"--port", "/dev/ttyNOTHING7", "-e", "A;x"}
                                                 << QByteArray() << "/dev/ttyNOTHING7";
+    QTest::newRow("--pcap over an existing file") << QStringList{"-e", "A;x", "--pcap", "hit.log", "hit.log"}
+                                                  << QByteArray() << "the file exists";
     QTest::newRow("--config file missing") << QStringList{"--config", "none.conf", "hit.log"} << QByteArray()
                                            << "none.conf";
     QTest::newRow("--rotate-size not a size")
@@ -768,6 +770,20 @@ void TstScan::livePcapThroughAPipeAndAfterKill()
     // Every segment, and the START still open at the stop as an event.
     QCOMPARE(records(tshark.readAllStandardOutput()), segments + 1);
 
+    // A live capture in a file is, record for record, what the watch's --decode printed.
+    PseudoTerminal third;
+    QProcess both;
+    QVERIFY(startLive(both, third, {"--decode", "--pcap", "live.pcapng"}));
+    QVERIFY(third.write(traffic.left(1500) + "s9xp" + traffic.mid(1500)));
+    QTest::qWait(500);
+    ::kill(static_cast<pid_t>(both.processId()), SIGTERM);
+    const Run watched = finished(both);
+    QProcess view;
+    view.start(QStringLiteral("tshark"), {"-r", "live.pcapng", "-T", "fields", "-e", "i2c.addr", "-e", "i2c.flags",
+                                          "-e", "i2c.event", "-e", "data.data", "-e", "frame.comment"});
+    QVERIFY(view.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(view.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts), tsharkViewOf(watched.out));
+
     PseudoTerminal second;
     QProcess killed;
     QVERIFY(startLive(killed, second, {"--pcap", "killed.pcapng"}));
@@ -881,7 +897,7 @@ void TstScan::liveLossCountedByTheDriver()
     ScanOptions options;
     bool help = false;
     QVERIFY(parseScanOptions({"wirelark-scan", "--port", terminal.devicePath(), "-e", "Z;z", "--json", "--duration",
-                              "0.5"},
+                              "0.5", "--pcap", "loss.pcapng", "--force"},
                              &options, &help));
     QList<NumberedEntry> entries;
     QVERIFY(scanEntries(options, &entries));
@@ -917,6 +933,13 @@ void TstScan::liveLossCountedByTheDriver()
     QVERIFY2(records.contains("{\"type\":\"loss\",\"t\":"), records.constData());
     QVERIFY2(records.contains(",\"what\":\"" + what.toLatin1() + "\"}"), records.constData());
     QVERIFY2(records.contains("\"received\":3,\"losses\":1,\"gaps\":0,\"status\":2}"), records.constData());
+    // In the pcapng the loss stands on the time line as the link type's "data lost" event.
+    if (QStandardPaths::findExecutable(QStringLiteral("tshark")).isEmpty())
+        return;
+    QProcess view;
+    view.start(QStringLiteral("tshark"), {"-r", "loss.pcapng", "-T", "fields", "-e", "i2c.event", "-e", "frame.comment"});
+    QVERIFY(view.waitForFinished(60000));
+    QVERIFY2(view.readAllStandardOutput().contains("0x00000100\tinput lost: " + what.toLatin1()), "no loss event");
 }
 
 void TstScan::liveSaveIsOpenedAsTheWindowOpensFiles_data()
