@@ -231,13 +231,6 @@ bool ListBox::scrolledToEnd() const
     return m_top >= lastTop();
 }
 
-// Shows entries from top on, and brings the scroll bars up to date with them.
-void ListBox::setTop(qint64 top)
-{
-    moveTop(top);
-    updateScrollBars();
-}
-
 void ListBox::moveTop(qint64 top)
 {
     top = std::clamp<qint64>(top, 0, lastTop());
@@ -288,8 +281,10 @@ qint64 ListBox::topShowing(qint64 row) const
 
 void ListBox::scrollToRow(qint64 row)
 {
-    if (row >= 0)
-        setTop(topShowing(row));
+    if (row < 0)
+        return;
+    moveTop(topShowing(row));
+    updateScrollBars();
 }
 
 void ListBox::updateRows(qint64 first, qint64 last)

@@ -80,8 +80,7 @@ private:
     qint64 lastTop() const;
     bool scrolledToEnd() const;
     qint64 topShowing(qint64 row) const;  // the first entry in view once row is in view
-    void setTop(qint64 top);              // with the scroll bar
-    void moveTop(qint64 top);             // the scroll bar follows at the next showScrollBars
+    void moveTop(qint64 top);             // the scroll bars follow at updateScrollBars
     void setCurrentByUser(qint64 row);
 
     ScreenRefresh& m_refresh;

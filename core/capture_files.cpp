@@ -22,11 +22,6 @@ QString CaptureFiles::nameAt(const QString& path, const QDateTime& at)
 
 bool CaptureFiles::start(const QDateTime& now)
 {
-    return begin(now);
-}
-
-bool CaptureFiles::begin(const QDateTime& now)
-{
     m_path = m_rotation.rotating() ? nameAt(m_base, now) : m_base;
     if (!m_file.create(m_path, m_overwrite))
         return false;
@@ -70,5 +65,5 @@ CaptureFiles::LineEnd CaptureFiles::endLine(const QDateTime& now)
     if (!m_file.close())
         return LineEnd::Failed;
     m_continued = true;
-    return begin(now) ? LineEnd::NewFile : LineEnd::Failed;
+    return start(now) ? LineEnd::NewFile : LineEnd::Failed;
 }

@@ -42,7 +42,6 @@ public:
     static QString nameAt(const QString& path, const QDateTime& at);
 
 private:
-    bool begin(const QDateTime& now);
     bool due(const QDateTime& now) const;
 
     QString m_base;

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <optional>
 
 // How much a capture may hold in memory before the monitor stops taking characters: enough
 // for days at the line rate, but never so much that the rest of the machine runs short or

@@ -7,6 +7,8 @@
 
 // The bus probe's fixed line settings: 115200 baud, no parity, 8 data bits, 1 stop bit.
 inline const QString kProbeLineSettings = QStringLiteral("115200,n,8,1");
+// Characters a second at those settings: 10 bits each.
+inline constexpr int kProbeLineRate = 11520;
 
 // "baud,parity,data bits,stop bits" as the component's Settings takes it, e.g. "115200,n,8,1".
 struct LineSettings {

@@ -74,6 +74,7 @@ LiveWatch::LiveWatch(const ScanOptions& options, const QList<NumberedEntry>& ent
       }()),
       m_lines(options.crlf),
       m_lineErrors(std::move(lineErrors)),
+      m_source(options.port.toLocal8Bit()),
       m_out(true)
 {
     m_stamps.utc = options.utc;
@@ -347,7 +348,7 @@ void LiveWatch::hit(int slot)
 {
     ++m_hits;
     HitFound found{elapsed(), m_entries[slot].number, m_slots.pattern(slot), m_slots.comment(slot),
-                   m_slots.hitText(slot), m_options.port.toLocal8Bit(), m_lines.line(), m_lines.column(), {}, -1};
+                   m_slots.hitText(slot), m_source, m_lines.line(), m_lines.column(), {}, -1};
     if (m_saving) {
         if (m_options.rotating())
             found.file = m_save->path();
@@ -366,7 +367,7 @@ void LiveWatch::hit(int slot)
 
 void LiveWatch::transaction(const i2c::Transaction& transaction)
 {
-    bool written = m_writers.transaction(transaction, m_options.port.toLocal8Bit());
+    bool written = m_writers.transaction(transaction, m_source);
     for (const HitFound& hit : m_pendingHits)
         written = written && m_writers.hit(hit);
     m_pendingHits.clear();

@@ -75,6 +75,7 @@ private:
     std::vector<HitFound> m_pendingHits;  // decoding: hits wait for their transaction
     // Everything told goes to the writer of the chosen format.
     ScanClock m_stamps;
+    QByteArray m_source;  // the port as given, for --where
     LineOutput m_out;
     WriterList m_writers;
 

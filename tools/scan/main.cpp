@@ -3,6 +3,7 @@
 // Exit status as grep's: 0 a hit, 1 none, 2 an error.
 #include "core/log_scan.h"
 #include "core/transaction_decoder.h"
+#include "serial/line_settings.h"
 #include "tools/scan/live_watch.h"
 #include "tools/scan/options.h"
 #include "tools/scan/pcap_writer.h"
@@ -21,9 +22,6 @@ namespace {
 constexpr int kHit = 0;
 constexpr int kNoHit = 1;
 constexpr int kTrouble = 2;
-
-// The probe's line rate: a saved log's positions are given times at it.
-constexpr double kLineRate = 11520;
 
 // Logs are read in pieces of this size: memory stays the same however long the log.
 constexpr qint64 kPieceSize = 1 << 20;
@@ -60,7 +58,7 @@ bool scanLog(const QString& name, ScanWriter& writer, const ScanOptions& options
     scanner.setCharacterHook(options.decoding()
                                  ? LogScanner::CharacterHook([&](QChar ch, qint64 line, qint64 column) {
                                        decoder.settle(decoded);
-                                       decoder.feed(ch, {line, column, double(position++) / kLineRate}, decoded);
+                                       decoder.feed(ch, {line, column, double(position++) / kProbeLineRate}, decoded);
                                    })
                                  : LogScanner::CharacterHook());
     scanner.restart();

@@ -11,8 +11,6 @@
 
 namespace {
 
-// The probe's line rate in characters a second: a saved log's positions become times at it.
-constexpr double kLineRate = 11520;
 // A saved log's records go out in blocks of this size: millions of transactions.
 constexpr qsizetype kBlock = 256 * 1024;
 
