@@ -6,8 +6,9 @@
 
 // A capture saved while it arrives, in the format of the monitor's Save: the received
 // characters one byte each in the program's code page, every monitor line followed by
-// CR LF. Characters are collected and handed to the system at each flush, so that after a
-// crash the file holds everything up to the last flush, the open line without its CR LF.
+// CR LF. Characters are collected and handed to the system at each flush, and to the disk
+// at each sync, so that after a crash the file holds everything up to the last flush, and
+// after a power cut everything up to the last sync, the open line without its CR LF.
 class CaptureFile {
 public:
     // Creates the file (after close(), the next one); an existing one is replaced only when
@@ -16,15 +17,20 @@ public:
     bool create(const QString& path, bool overwrite);
     // Where the next character goes, in bytes from the start of the file.
     qint64 offset() const { return m_offset; }
-    // Bytes collected since the last flush.
+    // Bytes collected and not yet handed to the system.
     qsizetype pending() const { return m_pending.size(); }
     void append(QStringView text);
     void endLine();
-    // Hands everything collected to the system. False on failure (errorString says why).
+    // The open line ends as the monitor's Save ends it: with its CR LF unless the file is empty.
+    void endOpenLine();
+    // Hands everything collected to the system. False on failure (errorString says why);
+    // what did not reach the file stays collected, in order, for the next flush.
     bool flush();
-    // The open line ends as the monitor's Save ends it; then the file is closed.
-    bool finish();
-    // Right after endLine(): the file ends with that line, and is closed.
+    // Hands what was flushed to the disk.
+    bool sync();
+    // True when the last failure came from the file system having no room for what waits.
+    bool outOfSpace() const;
+    // Flushes, syncs and closes; false when what waited could not all be written.
     bool close();
     QString errorString() const { return m_error; }
     // Characters are collected at most this long, and flushed sooner when this many wait.

@@ -114,18 +114,22 @@ bool openForWriting(QFile& file, QString* reason)
 #endif
 }
 
-bool writeAll(QFile& file, const QByteArray& bytes, QString* reason)
+bool writeAll(QFile& file, const QByteArray& bytes, QString* reason, qsizetype* written)
 {
     qsizetype done = 0;
+    bool complete = true;
     while (done < bytes.size()) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
+        const qint64 step = file.write(bytes.constData() + done, bytes.size() - done);
+        if (step <= 0) {
             *reason = reasonOf(file);
-            return false;
+            complete = false;
+            break;
         }
-        done += written;
+        done += step;
     }
-    return true;
+    if (written)
+        *written = done;
+    return complete;
 }
 
 QString notPlainReason(const QString& path)

@@ -17,8 +17,9 @@ bool openForReading(QFile& file, QString* reason);
 bool openForWriting(QFile& file, QString* reason);
 
 // Writes every byte. A short write (the disk filled up during it) carries no reason, so the
-// rest is written again until it goes through or fails with the system's reason.
-bool writeAll(QFile& file, const QByteArray& bytes, QString* reason);
+// rest is written again until it goes through or fails with the system's reason. written,
+// when given, tells how many bytes reached the file also when it failed.
+bool writeAll(QFile& file, const QByteArray& bytes, QString* reason, qsizetype* written = nullptr);
 
 // Why an existing path is not a plain file; empty for a plain file or a missing path.
 QString notPlainReason(const QString& path);

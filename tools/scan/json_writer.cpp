@@ -146,6 +146,18 @@ bool JsonWriter::back(const DeviceBack& back)
     return end();
 }
 
+bool JsonWriter::deleted(const FileDeleted& deleted)
+{
+    begin("deleted", deleted.t) += ",\"path\":" + jsonString(deleted.path) + ",\"why\":" + jsonString(deleted.why);
+    return end();
+}
+
+bool JsonWriter::givenUp(const OutputGivenUp& givenUp)
+{
+    begin("skipped", givenUp.t) += ",\"bytes\":" + jsonNumber(givenUp.bytes);
+    return end();
+}
+
 bool JsonWriter::ended(const WatchEnded& ended)
 {
     begin("end", ended.t) += ",\"reason\":" + jsonString(QString::fromLatin1(ended.reason)) +

@@ -19,6 +19,8 @@ public:
     bool lost(const InputLost& lost) override;
     bool gone(const DeviceGone& gone) override;
     bool back(const DeviceBack& back) override;
+    bool deleted(const FileDeleted& deleted) override;
+    bool givenUp(const OutputGivenUp& givenUp) override;
     bool ended(const WatchEnded& ended) override;
 
 private:

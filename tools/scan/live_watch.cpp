@@ -6,6 +6,7 @@
 #include "tools/scan/pcap_writer.h"
 #include "tools/scan/text_writer.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
 #include <QSocketNotifier>
@@ -43,6 +44,14 @@ QString lineEventName(int code)
 // costing next to nothing while it stays away.
 constexpr int kReopenIntervalMs = 500;
 
+// The descriptors of standard output and error, on every system.
+constexpr int kStandardOutput = 1;
+constexpr int kStandardError = 2;
+// What the watch says on standard error waits within this bound: thousands of lines.
+constexpr qsizetype kErrorQueueLimit = 1024 * 1024;
+// While the output is written out at the end, a second stop signal is looked for this often.
+constexpr int kWriteOutPollMs = 100;
+
 int milliseconds(double seconds)
 {
     return static_cast<int>(seconds * 1000.0);
@@ -75,9 +84,15 @@ LiveWatch::LiveWatch(const ScanOptions& options, const QList<NumberedEntry>& ent
       m_lines(options.crlf),
       m_lineErrors(std::move(lineErrors)),
       m_source(options.port.toLocal8Bit()),
+      m_queueLimit(OutputQueue::limitFromEnvironment()),
+      m_errQueue(std::make_unique<OutputQueue>(kStandardError, kErrorQueueLimit)),
       m_out(true)
 {
     m_stamps.utc = options.utc;
+    if (options.textOutput()) {
+        m_outQueue = std::make_unique<OutputQueue>(kStandardOutput, m_queueLimit);
+        m_out.writeThrough(m_outQueue.get());
+    }
     if (options.textOutput() && options.json)
         m_writers.add(std::make_unique<JsonWriter>(m_out, options.decode, m_stamps));
     else if (options.textOutput())
@@ -162,7 +177,7 @@ void LiveWatch::deviceGone()
     ++m_gaps;
     m_untrusted = true;
     m_gapClock.start();
-    complain(QStringLiteral("%1 %2: the device went away (%3); waiting for it")
+    say(QStringLiteral("%1 %2: the device went away (%3); waiting for it")
                  .arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(), m_goneReason));
     if (!m_writers.gone({elapsed(), m_goneReason})) {
         stop(Stop::OutputClosed);
@@ -184,7 +199,7 @@ void LiveWatch::tryReopen()
     }
     m_reopen.stop();
     const double gap = m_gapClock.nsecsElapsed() / 1e9;
-    complain(QStringLiteral("%1 %2: back after %3 s").arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(),
+    say(QStringLiteral("%1 %2: back after %3 s").arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(),
                                                           QString::number(gap, 'f', 3)));
     if (!m_writers.back({elapsed(), gap}))
         stop(Stop::OutputClosed);
@@ -202,9 +217,10 @@ bool LiveWatch::createSave()
         complain(QStringLiteral("%1: %2").arg(m_save->path(), m_save->errorString()));
         return false;
     }
+    m_save->onMadeRoom([this](const QString& path) { madeRoom(path); });
     m_saving = true;
     m_flushTimer.setInterval(CaptureFile::kFlushIntervalMs);
-    connect(&m_flushTimer, &QTimer::timeout, this, &LiveWatch::flushSave);
+    connect(&m_flushTimer, &QTimer::timeout, this, &LiveWatch::syncSave);
     m_flushTimer.start();
     return true;
 }
@@ -217,6 +233,10 @@ bool LiveWatch::createPcap()
     if (!pcap->open(m_options.pcap, m_options.force, m_device, m_options.pcapPipe)) {
         complain(QStringLiteral("%1: %2").arg(m_options.pcap, pcap->errorString()));
         return false;
+    }
+    if (pcap->toReader()) {
+        m_pcapQueue = std::make_unique<OutputQueue>(pcap->handle(), m_queueLimit);
+        pcap->writeThrough(m_pcapQueue.get());
     }
     m_writers.add(std::move(pcap));
     return true;
@@ -245,12 +265,27 @@ void LiveWatch::watchSignals()
         return;
     ::fcntl(g_stopPipe[0], F_SETFD, FD_CLOEXEC);
     ::fcntl(g_stopPipe[1], F_SETFD, FD_CLOEXEC);
+    ::fcntl(g_stopPipe[0], F_SETFL, O_NONBLOCK);
     ::fcntl(g_stopPipe[1], F_SETFL, O_NONBLOCK);
     auto* notifier = new QSocketNotifier(g_stopPipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] { stop(Stop::Signal); });
+    connect(notifier, &QSocketNotifier::activated, this, &LiveWatch::stopSignalled);
     std::signal(SIGINT, onStopSignal);
     std::signal(SIGTERM, onStopSignal);
 #endif
+}
+
+void LiveWatch::stopSignalled()
+{
+#ifdef WIRELARK_STOP_SIGNALS
+    char pending[16];
+    [[maybe_unused]] const auto taken = ::read(g_stopPipe[0], pending, sizeof pending);
+#endif
+    // Stopped again while the output is written out at the end: the rest is given up, as
+    // a second Ctrl+C is meant.
+    if (m_stop == Stop::None)
+        stop(Stop::Signal);
+    else
+        m_abandoned = true;
 }
 
 void LiveWatch::onComm()
@@ -263,9 +298,37 @@ void LiveWatch::onComm()
 void LiveWatch::flushOutputs()
 {
     if (!m_writers.flush()) {
-        complain(QStringLiteral("%1: cannot be written").arg(m_options.pcap));
+        say(QStringLiteral("%1: cannot be written").arg(m_options.pcap));
         stop(Stop::SaveFailed);
     }
+    tellGivenUp();
+}
+
+// A reader that fell behind by the queue's bound is told on standard error when output
+// begins to be given up, and when it has caught up again how much was (with --json also
+// in a record where the gap is).
+void LiveWatch::tellGivenUp()
+{
+    const auto takeFrom = [](const std::unique_ptr<OutputQueue>& queue) { return queue ? queue->takeGivenUp() : 0; };
+    const qint64 bytes = takeFrom(m_outQueue) + takeFrom(m_pcapQueue);
+    if (bytes > 0 && m_givenUp == 0)
+        say(QStringLiteral("%1 output: the reader is %2 bytes behind; whole lines and records are given up until "
+                           "it catches up, the capture goes on")
+                .arg(QString::fromLatin1(m_stamps.stamp(elapsed())))
+                .arg(m_queueLimit));
+    m_givenUp += bytes;
+    m_givenUpTotal += bytes;
+    const auto caughtUp = [this](const std::unique_ptr<OutputQueue>& queue) {
+        return !queue || queue->queued() < m_queueLimit / 2;
+    };
+    if (m_givenUp == 0 || !caughtUp(m_outQueue) || !caughtUp(m_pcapQueue))
+        return;
+    say(QStringLiteral("%1 output: the reader caught up; %2 bytes of output were given up")
+            .arg(QString::fromLatin1(m_stamps.stamp(elapsed())))
+            .arg(m_givenUp));
+    const qint64 told = std::exchange(m_givenUp, 0);
+    if (!m_writers.givenUp({elapsed(), told}))
+        stop(Stop::OutputClosed);
 }
 
 void LiveWatch::takeEvent()
@@ -331,7 +394,7 @@ void LiveWatch::endSavedLine()
             stop(Stop::OutputClosed);
         return;
     case CaptureFiles::LineEnd::Failed:
-        complain(QStringLiteral("%1: cannot be written: %2").arg(m_save->path(), m_save->errorString()));
+        say(QStringLiteral("%1: cannot be written: %2").arg(m_save->path(), m_save->errorString()));
         m_saving = false;
         stop(Stop::SaveFailed);
         return;
@@ -379,7 +442,7 @@ void LiveWatch::lost(const QString& what)
 {
     m_untrusted = true;
     ++m_losses;
-    complain(QStringLiteral("%1 %2: input lost or garbled (%3)").arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(), what));
+    say(QStringLiteral("%1 %2: input lost or garbled (%3)").arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(), what));
     if (!m_writers.lost({elapsed(), what}))
         stop(Stop::OutputClosed);
 }
@@ -387,9 +450,47 @@ void LiveWatch::lost(const QString& what)
 void LiveWatch::flushSave()
 {
     if (m_saving && !m_save->flush()) {
-        complain(QStringLiteral("%1: cannot be written: %2").arg(m_save->path(), m_save->errorString()));
+        say(QStringLiteral("%1: cannot be written: %2").arg(m_save->path(), m_save->errorString()));
         m_saving = false;
         stop(Stop::SaveFailed);
+    }
+}
+
+// About once a second the capture goes on to the disk: a power cut takes at most the last
+// second or two of it.
+void LiveWatch::syncSave()
+{
+    if (m_saving && !m_save->sync()) {
+        say(QStringLiteral("%1: cannot be written: %2").arg(m_save->path(), m_save->errorString()));
+        m_saving = false;
+        stop(Stop::SaveFailed);
+    }
+}
+
+// With --keep the capture is a ring: on a full disk its oldest file makes room.
+void LiveWatch::madeRoom(const QString& path)
+{
+    const QString why = QStringLiteral("the disk is full");
+    say(QStringLiteral("%1 %2: %3; deleted to make room for the capture")
+            .arg(QString::fromLatin1(m_stamps.stamp(elapsed())), path, why));
+    if (!m_writers.deleted({elapsed(), path, why}))
+        stop(Stop::OutputClosed);
+}
+
+void LiveWatch::say(const QString& message)
+{
+    m_errQueue->push(complaintLine(message));
+}
+
+// Everything queued reaches its reader before the watch ends, however slowly it reads; a
+// reader gone ends it quietly, a second stop signal gives it up.
+void LiveWatch::writeOut()
+{
+    for (OutputQueue* queue : {m_outQueue.get(), m_pcapQueue.get(), m_errQueue.get()}) {
+        while (queue && !m_abandoned && !queue->waitWritten(kWriteOutPollMs))
+            QCoreApplication::processEvents();
+        if (queue && m_abandoned)
+            queue->abandon();
     }
 }
 
@@ -415,11 +516,18 @@ void LiveWatch::finish()
     if (m_port && m_port->PortOpen())
         m_port->SetPortOpen(false);
     if (m_saving && !m_save->finish()) {
-        complain(QStringLiteral("%1: cannot be written: %2").arg(m_save->path(), m_save->errorString()));
+        say(QStringLiteral("%1: cannot be written: %2").arg(m_save->path(), m_save->errorString()));
         m_stop = Stop::SaveFailed;
     }
     if (m_stop == Stop::DeviceGone)
-        complain(QStringLiteral("%1: the device went away: %2").arg(portName(), m_goneReason));
+        say(QStringLiteral("%1: the device went away: %2").arg(portName(), m_goneReason));
+    m_writers.flush();
+    writeOut();
+    tellGivenUp();
+    if (m_givenUp > 0) {
+        m_writers.givenUp({elapsed(), m_givenUp});
+        m_givenUp = 0;
+    }
     static const char* const kReasons[] = {"", "hits", "timeout", "duration", "signal",
                                            "device gone", "output closed", "save failed"};
     const QByteArray reason = kReasons[static_cast<int>(m_stop)];
@@ -427,13 +535,17 @@ void LiveWatch::finish()
     m_writers.flush();
     // The text form's summary is for the person at the terminal; JSON has its end record.
     if (!m_options.json) {
-        complain(QStringLiteral("%1: stopped (%2) after %3 s: %4 hits, %5 characters received, %6 losses, %7 gaps")
-                     .arg(portName(), QString::fromLatin1(reason), QString::fromLatin1(seconds()))
-                     .arg(m_hits)
-                     .arg(m_received)
-                     .arg(m_losses)
-                     .arg(m_gaps));
+        const QString givenUp = m_givenUpTotal > 0 ? QStringLiteral(", %1 bytes of output given up").arg(m_givenUpTotal)
+                                                   : QString();
+        say(QStringLiteral("%1: stopped (%2) after %3 s: %4 hits, %5 characters received, %6 losses, %7 gaps%8")
+                .arg(portName(), QString::fromLatin1(reason), QString::fromLatin1(seconds()))
+                .arg(m_hits)
+                .arg(m_received)
+                .arg(m_losses)
+                .arg(m_gaps)
+                .arg(givenUp));
     }
+    writeOut();
 }
 
 int LiveWatch::exitStatus() const

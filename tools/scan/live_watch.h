@@ -6,6 +6,7 @@
 #include "core/transaction_decoder.h"
 #include "serial/line_errors.h"
 #include "tools/scan/options.h"
+#include "tools/scan/output_queue.h"
 #include "tools/scan/pcap_writer.h"
 #include "tools/scan/scan_events.h"
 
@@ -21,6 +22,8 @@ class MSComm;
 // wirelark-scan --port: the window's serial component, line assembly and matcher on a live
 // port, without a window. Every hit is printed and flushed when it happens; everything
 // received can be saved while it arrives; lost input and line errors are told at once.
+// No reader of the output holds up the capture: what is printed waits in queues of its
+// own, and a stop writes out all of it before the watch ends.
 class LiveWatch : public QObject {
     Q_OBJECT
 public:
@@ -40,6 +43,7 @@ private:
     bool createPcap();
     void startTimers();
     void watchSignals();
+    void stopSignalled();
     void onComm();
     void takeEvent();
     void flushOutputs();
@@ -53,6 +57,11 @@ private:
     void endSavedLine();
     bool fileBegun();
     void flushSave();
+    void syncSave();
+    void madeRoom(const QString& path);
+    void tellGivenUp();
+    void say(const QString& message);
+    void writeOut();
     void stop(Stop reason);
     void finish();
     int exitStatus() const;
@@ -73,14 +82,22 @@ private:
     bool m_saving = false;                 // until writing it failed
     i2c::Decoder m_decoder;
     std::vector<HitFound> m_pendingHits;  // decoding: hits wait for their transaction
-    // Everything told goes to the writer of the chosen format.
+    // Everything told goes to the writer of the chosen format, and through these queues to
+    // its reader: standard output, a pcapng's pipe, and standard error.
     ScanClock m_stamps;
     QByteArray m_source;  // the port as given, for --where
+    qsizetype m_queueLimit;
+    std::unique_ptr<OutputQueue> m_outQueue;
+    std::unique_ptr<OutputQueue> m_pcapQueue;
+    std::unique_ptr<OutputQueue> m_errQueue;
+    qint64 m_givenUp = 0;        // output bytes given up while a reader was behind, not yet told
+    qint64 m_givenUpTotal = 0;
+    bool m_abandoned = false;    // stopped again while a reader was still behind
     LineOutput m_out;
     WriterList m_writers;
 
     QElapsedTimer m_clock;  // since the port was opened
-    QTimer m_flushTimer;
+    QTimer m_flushTimer;        // --save on to the disk about once a second
     QTimer m_timeout;
     QTimer m_duration;
     QTimer m_reopen;            // --reconnect: the device's path tried again while it is gone

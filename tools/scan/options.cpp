@@ -64,9 +64,14 @@ const char* const kScanUsage =
     "Exit status: 0 a hit (or the hits asked for), 1 no hit, 2 an error, or no hit after input\n"
     "was lost.\n";
 
+QByteArray complaintLine(const QString& message)
+{
+    return "wirelark-scan: " + message.toLocal8Bit() + '\n';
+}
+
 void complain(const QString& message)
 {
-    std::fprintf(stderr, "wirelark-scan: %s\n", message.toLocal8Bit().constData());
+    std::fputs(complaintLine(message).constData(), stderr);
     std::fflush(stderr);
 }
 

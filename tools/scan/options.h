@@ -64,3 +64,5 @@ bool scanEntries(const ScanOptions& options, QList<NumberedEntry>* entries);
 
 // A message on standard error: "wirelark-scan: MESSAGE".
 void complain(const QString& message);
+// The same message as the line complain writes.
+QByteArray complaintLine(const QString& message);

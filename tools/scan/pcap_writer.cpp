@@ -2,12 +2,14 @@
 
 #include "core/pcapng_writer.h"
 #include "core/plain_file.h"
+#include "tools/scan/output_queue.h"
 #include "wirelark_version.h"
 
 #include <QFileInfo>
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -20,6 +22,7 @@ PcapWriter::PcapWriter(const ScanClock& clock, bool live) : m_clock(clock), m_li
 
 bool PcapWriter::open(const QString& path, bool overwrite, const QString& interfaceName, bool pipe)
 {
+    m_toReader = pipe || path == QLatin1String("-");
     if (pipe) {
         m_file.setFileName(path);
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -65,6 +68,12 @@ bool PcapWriter::flush()
 {
     if (!m_file.isOpen() || m_block.isEmpty())
         return m_error.isEmpty();
+    if (m_queue) {
+        if (m_queue->push(std::exchange(m_block, QByteArray())))
+            return true;
+        m_error = QStringLiteral("the reader has gone away");
+        return false;
+    }
     const bool written = m_file.write(m_block) == m_block.size() && m_file.flush();
     m_block.truncate(0);
     if (written)

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+class OutputQueue;
+
 #include <memory>
 #include <vector>
 
@@ -22,6 +24,11 @@ public:
     // pipe: the path is a fifo that a reader (Wireshark) holds open.
     bool open(const QString& path, bool overwrite, const QString& interfaceName, bool pipe = false);
     QString errorString() const { return m_error; }
+    // Standard output or a pipe: the descriptor a watch's queue writes to.
+    bool toReader() const { return m_toReader; }
+    int handle() const { return m_file.handle(); }
+    // Records go through the queue, written as the reader takes them; set after open.
+    void writeThrough(OutputQueue* queue) { m_queue = queue; }
 
     bool hit(const HitFound&) override { return true; }
     bool transaction(const i2c::Transaction& transaction, const QByteArray& source) override;
@@ -37,6 +44,8 @@ private:
     const ScanClock& m_clock;
     bool m_live;
     QFile m_file;
+    bool m_toReader = false;
+    OutputQueue* m_queue = nullptr;
     QByteArray m_block;  // a saved log's records, written in blocks
     QString m_error;
 };
@@ -56,6 +65,8 @@ public:
     bool lost(const InputLost& e) override { return all([&](ScanWriter& w) { return w.lost(e); }); }
     bool gone(const DeviceGone& e) override { return all([&](ScanWriter& w) { return w.gone(e); }); }
     bool back(const DeviceBack& e) override { return all([&](ScanWriter& w) { return w.back(e); }); }
+    bool deleted(const FileDeleted& e) override { return all([&](ScanWriter& w) { return w.deleted(e); }); }
+    bool givenUp(const OutputGivenUp& e) override { return all([&](ScanWriter& w) { return w.givenUp(e); }); }
     bool ended(const WatchEnded& e) override { return all([&](ScanWriter& w) { return w.ended(e); }); }
     bool flush() override { return all([&](ScanWriter& w) { return w.flush(); }); }
 

@@ -1,9 +1,12 @@
 #include "tools/scan/scan_events.h"
 
+#include "tools/scan/output_queue.h"
+
 #include <QDateTime>
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 QByteArray ScanClock::stamp(double seconds) const
 {
@@ -30,6 +33,8 @@ bool LineOutput::flush()
 {
     if (m_block.isEmpty())
         return true;
+    if (m_queue)
+        return m_queue->push(std::exchange(m_block, QByteArray()));
     const bool written = std::fwrite(m_block.constData(), 1, static_cast<std::size_t>(m_block.size()), stdout) ==
                              static_cast<std::size_t>(m_block.size()) &&
                          std::fflush(stdout) == 0;

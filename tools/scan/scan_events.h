@@ -60,6 +60,20 @@ struct DeviceBack {
     double gap;  // seconds the device was away
 };
 
+// With rotation and --keep on a full disk: an old file of the capture deleted to make room.
+struct FileDeleted {
+    double t;
+    QString path;
+    QString why;
+};
+
+// The reader of the output fell so far behind that output was given up (whole lines or
+// records), rather than holding up the capture.
+struct OutputGivenUp {
+    double t;
+    qint64 bytes;
+};
+
 struct WatchEnded {
     double t;
     QByteArray reason;
@@ -82,16 +96,22 @@ public:
     virtual bool lost(const InputLost&) { return true; }
     virtual bool gone(const DeviceGone&) { return true; }
     virtual bool back(const DeviceBack&) { return true; }
+    virtual bool deleted(const FileDeleted&) { return true; }
+    virtual bool givenUp(const OutputGivenUp&) { return true; }
     virtual bool ended(const WatchEnded&) { return true; }
     // Everything collected reaches the system (the end of a scan of logs).
     virtual bool flush() { return true; }
 };
 
+class OutputQueue;
+
 // Lines on standard output: each written and flushed at once (a watch: a hit must show in
 // a CI log or a pipe when it happens), or collected in blocks (a log: millions of lines).
+// A watch hands its lines to a queue that a slow reader cannot hold up.
 class LineOutput {
 public:
     explicit LineOutput(bool flushEachLine) : m_flushEachLine(flushEachLine) {}
+    void writeThrough(OutputQueue* queue) { m_queue = queue; }
     ~LineOutput() { flush(); }
     LineOutput(const LineOutput&) = delete;
     LineOutput& operator=(const LineOutput&) = delete;
@@ -105,5 +125,6 @@ public:
 private:
     static constexpr qsizetype kBlock = 64 * 1024;
     bool m_flushEachLine;
+    OutputQueue* m_queue = nullptr;
     QByteArray m_block;
 };

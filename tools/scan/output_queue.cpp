@@ -1,0 +1,103 @@
+#include "tools/scan/output_queue.h"
+
+#include <QFile>
+
+#include <chrono>
+#include <thread>
+
+OutputQueue::OutputQueue(int fd, qsizetype limit) : m_limit(limit), m_state(std::make_shared<State>())
+{
+    std::thread(writeLoop, fd, m_state).detach();
+}
+
+OutputQueue::~OutputQueue()
+{
+    abandon();
+}
+
+qsizetype OutputQueue::limitFromEnvironment()
+{
+    bool ok = false;
+    const qint64 limit = qEnvironmentVariable("WIRELARK_OUTPUT_LIMIT").toLongLong(&ok);
+    return ok && limit > 0 ? static_cast<qsizetype>(limit) : kDefaultLimit;
+}
+
+bool OutputQueue::push(QByteArray block)
+{
+    if (block.isEmpty())
+        return true;
+    State& state = *m_state;
+    std::lock_guard<std::mutex> guard(state.lock);
+    if (state.closed)
+        return false;
+    // The first block is always taken: a pcapng's header must not be given up.
+    if (state.queued > 0 && state.queued + block.size() > m_limit) {
+        state.givenUp += block.size();
+        return true;
+    }
+    state.queued += block.size();
+    state.blocks.push_back(std::move(block));
+    state.changed.notify_all();
+    return true;
+}
+
+qint64 OutputQueue::takeGivenUp()
+{
+    std::lock_guard<std::mutex> guard(m_state->lock);
+    return std::exchange(m_state->givenUp, 0);
+}
+
+qsizetype OutputQueue::queued() const
+{
+    std::lock_guard<std::mutex> guard(m_state->lock);
+    return m_state->queued;
+}
+
+bool OutputQueue::waitWritten(int timeoutMs)
+{
+    State& state = *m_state;
+    std::unique_lock<std::mutex> guard(state.lock);
+    return state.changed.wait_for(guard, std::chrono::milliseconds(timeoutMs),
+                                  [&state] { return state.queued == 0 || state.closed || state.stopping; });
+}
+
+void OutputQueue::abandon()
+{
+    std::lock_guard<std::mutex> guard(m_state->lock);
+    m_state->stopping = true;
+    m_state->changed.notify_all();
+}
+
+void OutputQueue::writeLoop(int fd, std::shared_ptr<State> shared)
+{
+    State& state = *shared;
+    QFile out;
+    const bool opened = out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    for (;;) {
+        QByteArray block;
+        {
+            std::unique_lock<std::mutex> guard(state.lock);
+            state.changed.wait(guard, [&state] { return !state.blocks.empty() || state.stopping; });
+            if (state.stopping)
+                return;
+            block = std::move(state.blocks.front());
+            state.blocks.pop_front();
+        }
+        qsizetype done = 0;
+        while (opened && done < block.size()) {
+            const qint64 written = out.write(block.constData() + done, block.size() - done);
+            if (written <= 0)
+                break;
+            done += written;
+        }
+        std::lock_guard<std::mutex> guard(state.lock);
+        state.queued -= block.size();
+        if (done < block.size()) {
+            // A closed pipe or a reader gone: the watch ends quietly, as it always did.
+            state.closed = true;
+            state.blocks.clear();
+            state.queued = 0;
+        }
+        state.changed.notify_all();
+    }
+}
