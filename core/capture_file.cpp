@@ -12,6 +12,7 @@ bool CaptureFile::create(const QString& path, bool overwrite)
     m_pending.clear();
     m_offset = 0;
     m_error.clear();
+    m_path = path;
     m_file.setFileName(path);
     if (!overwrite && QFileInfo(path).isFile()) {
         m_error = QStringLiteral("the file exists (--force replaces it)");
@@ -66,7 +67,7 @@ bool CaptureFile::outOfSpace() const
     // The system's error number does not reach us through Qt: a failed write that wanted
     // more than the file system has left is taken for lack of room. Another fault on a
     // nearly full disk is told apart once room was made and the write still fails.
-    const QStorageInfo storage(QFileInfo(m_file.fileName()).absolutePath());
+    const QStorageInfo storage(QFileInfo(m_path).absolutePath());
     if (!storage.isValid())
         return false;
     const qint64 wanted = m_pending.size() + std::max(storage.blockSize(), 4096);

@@ -38,6 +38,7 @@ public:
     static constexpr qsizetype kFlushBytes = 64 * 1024;
 
 private:
+    QString m_path;  // a file opened from a descriptor may not keep its name
     QFile m_file;
     QByteArray m_pending;
     qint64 m_offset = 0;

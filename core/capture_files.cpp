@@ -65,8 +65,9 @@ void CaptureFiles::findEarlierFiles()
     }
 }
 
-// A new file takes the name of the second it begins in, or when that is taken (a restart
-// within the second, a clock set back) the next free second's: no file is ever written over.
+// The first file takes the name of the second it begins in, or when that is taken (a
+// restart within the second, a clock set back) the next free second's: no file is ever
+// written over.
 QString CaptureFiles::freeNameFrom(const QDateTime& now) const
 {
     for (int later = 0; later < kNameSearchSeconds; ++later) {
@@ -110,9 +111,11 @@ bool CaptureFiles::due(const QDateTime& now) const
         return false;
     const bool full = m_rotation.bytes > 0 && m_file.offset() >= m_rotation.bytes;
     const bool late = m_rotation.seconds > 0 && now.toSecsSinceEpoch() >= m_nextBoundary;
-    // Names count seconds: a file that would take the name of the one being written waits
-    // for the next second (only input far faster than the line rate fills a file so soon).
-    return (full || late) && nameAt(m_base, now) != m_path;
+    // Names count seconds: a new file waits for a second whose name is free (input far
+    // faster than the line rate fills a file within one; a clock set back comes by names
+    // it has given already), so that names never run ahead of the clock.
+    const QString name = nameAt(m_base, now);
+    return (full || late) && !m_used.contains(name) && !QFileInfo::exists(name);
 }
 
 void CaptureFiles::remove(const QString& path)
