@@ -6,6 +6,7 @@
 #include "tools/probe_traffic.h"
 #ifdef WIRELARK_LIVE_TESTS
 #include "pseudo_terminal.h"
+#include "bench/rig_drill.h"
 #include "tools/scan/live_watch.h"
 
 #include <csignal>
@@ -75,6 +76,7 @@ private slots:
     void liveOutputWaitsForItsReader();
     void liveCaptureOnAFullDisk_data();
     void liveCaptureOnAFullDisk();
+    void rigOverRestartsGapsAndAFullDisk();
 #endif
 
 private:
@@ -1288,6 +1290,15 @@ void TstScan::liveCaptureOnAFullDisk()
     }
     for (const QString& name : others)
         QCOMPARE(readBytes(disk + u'/' + name), QByteArray(2000, 'n'));
+}
+
+// A minute of a rig's year (the benchmark's --rig runs it longer).
+void TstScan::rigOverRestartsGapsAndAFullDisk()
+{
+    const RigFigures rig = runRigDrill(QStringLiteral(WIRELARK_SCAN), 60, m_folder->path());
+    QVERIFY2(rig.faults.isEmpty(), qPrintable(rig.faults.join(u'\n')));
+    QVERIFY(rig.runs >= 5 && rig.gaps >= 7);
+    QVERIFY(rig.kept > 50000 && rig.hitsPrinted > 0);
 }
 #endif
 
