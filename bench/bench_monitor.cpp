@@ -4,6 +4,7 @@
 #include "app/dialogs.h"
 #include "app/main_window.h"
 #include "bench/live_scan.h"
+#include "bench/rig_drill.h"
 #include "bench/process_figures.h"
 #include "serial/comm_port.h"
 #include "tools/probe_terminal.h"
@@ -554,6 +555,24 @@ ScanFigures measureScan(std::uint32_t seed, qint64 characters, const QString& fo
 
 }  // namespace
 
+// The rig's drill over the given time, and what held.
+int runRig(double seconds)
+{
+    QTemporaryDir folder;
+    const RigFigures rig =
+        runRigDrill(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), seconds, folder.path());
+    std::printf("rig for %.0f s: %d runs (stopped with SIGTERM, started again), %d pulls of the device, longest down "
+                "%.2f s from the stop to the device held again; %s; at most %d files at once (--keep %d), %d deleted "
+                "for room; %lld characters sent while watched, the newest %lld kept byte for byte; %lld hits printed "
+                "for the files left, %lld found again by a scan of them; %s\n",
+                rig.seconds, rig.runs, rig.gaps, rig.downSeconds,
+                rig.smallDisk ? "a 384 KiB file system filled from outside at 40 %" : "no small file system (not root)",
+                rig.mostFiles, rig.keep, rig.madeRoom, static_cast<long long>(rig.sent), static_cast<long long>(rig.kept),
+                static_cast<long long>(rig.hitsPrinted), static_cast<long long>(rig.hitsRescanned),
+                rig.faults.isEmpty() ? "everything held" : qPrintable(QStringLiteral("FAULTS: ") + rig.faults.join(QStringLiteral("; "))));
+    return rig.faults.isEmpty() ? 0 : 1;
+}
+
 int main(int argc, char* argv[])
 {
     // Under an X server (DISPLAY set: a desktop session, xvfb-run, with-desktop) the window is
@@ -598,11 +617,18 @@ int main(int argc, char* argv[])
                                       QStringLiteral("Seconds that wirelark-scan --port watches a pseudo-terminal written at "
                                                      "the line rate, with five entries and --save."),
                                       QStringLiteral("s"), QStringLiteral("20"));
+    const QCommandLineOption rig(QStringLiteral("rig"),
+                                 QStringLiteral("Only a rig's year: seconds of wirelark-scan --port as the capture service "
+                                                "runs it, over pulls of the device, SIGTERM restarts and a disk that fills "
+                                                "(mounted as root)."),
+                                 QStringLiteral("s"));
     options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden, scanChars, noCrlf, memoryChars, a11yFlat,
-                        scanLive, rounds, floorChild, floorRepaint});
+                        scanLive, rounds, floorChild, floorRepaint, rig});
     options.process(app);
     if (options.isSet(floorChild))
         return runFloor(options.value(floorChild), options.value(characters).toLongLong(), options.isSet(floorRepaint));
+    if (options.isSet(rig))
+        return runRig(options.value(rig).toDouble());
     int roundCount = std::max(1, options.value(rounds).toInt());
 
     QList<int> lineCounts;
