@@ -227,7 +227,7 @@ RigFigures Drill::run(double seconds)
         if (m_figures.smallDisk && !filled && now >= seconds * kFillAt) {
             // Someone else's file takes all but a little of the disk.
             const qint64 free = QStorageInfo(m_disk).bytesAvailable();
-            const QByteArray filler(std::max<qint64>(0, free - 8 * 1024), 'f');
+            const QByteArray filler(std::max<qint64>(0, free - 4096), 'f');
             QFile file(m_disk + "/filler.bin");
             if (file.open(QIODevice::WriteOnly))
                 file.write(filler);
@@ -270,6 +270,7 @@ RigFigures Drill::run(double seconds)
     m_figures.kept = kept.size();
     check(!kept.isEmpty() && m_sent.endsWith(kept), QStringLiteral("the files left are not the newest part of what was sent"));
     check(m_figures.mostFiles <= kKeep, QStringLiteral("%1 files at one time, beyond --keep %2").arg(m_figures.mostFiles).arg(kKeep));
+    m_figures.madeRoom = int(m_out.count("{\"type\":\"deleted\""));
     check(!m_figures.smallDisk || m_figures.madeRoom > 0, QStringLiteral("the full disk made no room"));
     for (auto other = m_others.cbegin(); other != m_others.cend(); ++other)
         check(readAll(m_disk + u'/' + other.key()) == other.value(), QStringLiteral("%1 was touched").arg(other.key()));
