@@ -84,10 +84,7 @@ bool CaptureFiles::begin(const QDateTime& now)
     while (m_rotation.keep > 0 && m_files.size() >= m_rotation.keep)
         remove(m_files.takeFirst());
     m_path = m_rotation.rotating() ? freeNameFrom(now) : m_base;
-    bool created = m_file.create(m_path, m_overwrite && !m_rotation.rotating());
-    while (!created && m_rotation.keep > 0 && m_file.outOfSpace() && makeRoom())
-        created = m_file.create(m_path, false);
-    if (!created)
+    if (!withRoom([this] { return m_file.create(m_path, m_overwrite && !m_rotation.rotating()); }))
         return false;
     filesync::syncFolder(folderOf(m_path));
     alignBoundary(now);
@@ -111,11 +108,13 @@ bool CaptureFiles::due(const QDateTime& now) const
         return false;
     const bool full = m_rotation.bytes > 0 && m_file.offset() >= m_rotation.bytes;
     const bool late = m_rotation.seconds > 0 && now.toSecsSinceEpoch() >= m_nextBoundary;
+    if (!full && !late)
+        return false;
     // Names count seconds: a new file waits for a second whose name is free (input far
     // faster than the line rate fills a file within one; a clock set back comes by names
     // it has given already), so that names never run ahead of the clock.
     const QString name = nameAt(m_base, now);
-    return (full || late) && !m_used.contains(name) && !QFileInfo::exists(name);
+    return !m_used.contains(name) && !QFileInfo::exists(name);
 }
 
 void CaptureFiles::remove(const QString& path)
@@ -137,12 +136,20 @@ bool CaptureFiles::makeRoom()
     return true;
 }
 
+// With --keep, a write that fails for lack of space is tried again each time the oldest
+// file has made room, until it succeeds or nothing is left to delete.
+template <typename Write>
+bool CaptureFiles::withRoom(Write write)
+{
+    bool written = write();
+    while (!written && m_rotation.keep > 0 && m_file.outOfSpace() && makeRoom())
+        written = write();
+    return written;
+}
+
 bool CaptureFiles::flush()
 {
-    bool written = m_file.flush();
-    while (!written && m_rotation.keep > 0 && m_file.outOfSpace() && makeRoom())
-        written = m_file.flush();
-    return written;
+    return withRoom([this] { return m_file.flush(); });
 }
 
 bool CaptureFiles::sync()

@@ -62,6 +62,8 @@ private:
     void alignBoundary(const QDateTime& now);
     void remove(const QString& path);
     bool makeRoom();
+    template <typename Write>
+    bool withRoom(Write write);
 
     QString m_base;
     bool m_overwrite;

@@ -178,7 +178,7 @@ void LiveWatch::deviceGone()
     m_untrusted = true;
     m_gapClock.start();
     say(QStringLiteral("%1 %2: the device went away (%3); waiting for it")
-                 .arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(), m_goneReason));
+            .arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(), m_goneReason));
     if (!m_writers.gone({elapsed(), m_goneReason})) {
         stop(Stop::OutputClosed);
         return;
@@ -200,7 +200,7 @@ void LiveWatch::tryReopen()
     m_reopen.stop();
     const double gap = m_gapClock.nsecsElapsed() / 1e9;
     say(QStringLiteral("%1 %2: back after %3 s").arg(QString::fromLatin1(m_stamps.stamp(elapsed())), portName(),
-                                                          QString::number(gap, 'f', 3)));
+                                                     QString::number(gap, 'f', 3)));
     if (!m_writers.back({elapsed(), gap}))
         stop(Stop::OutputClosed);
     flushOutputs();
@@ -523,11 +523,7 @@ void LiveWatch::finish()
         say(QStringLiteral("%1: the device went away: %2").arg(portName(), m_goneReason));
     m_writers.flush();
     writeOut();
-    tellGivenUp();
-    if (m_givenUp > 0) {
-        m_writers.givenUp({elapsed(), m_givenUp});
-        m_givenUp = 0;
-    }
+    tellGivenUp();  // written out, every reader has caught up: a gap still open is told
     static const char* const kReasons[] = {"", "hits", "timeout", "duration", "signal",
                                            "device gone", "output closed", "save failed"};
     const QByteArray reason = kReasons[static_cast<int>(m_stop)];

@@ -1,5 +1,7 @@
 #include "tools/scan/output_queue.h"
 
+#include "core/plain_file.h"
+
 #include <QFile>
 
 #include <chrono>
@@ -83,16 +85,11 @@ void OutputQueue::writeLoop(int fd, std::shared_ptr<State> shared)
             block = std::move(state.blocks.front());
             state.blocks.pop_front();
         }
-        qsizetype done = 0;
-        while (opened && done < block.size()) {
-            const qint64 written = out.write(block.constData() + done, block.size() - done);
-            if (written <= 0)
-                break;
-            done += written;
-        }
+        QString reason;
+        const bool written = opened && plainfile::writeAll(out, block, &reason);
         std::lock_guard<std::mutex> guard(state.lock);
         state.queued -= block.size();
-        if (done < block.size()) {
+        if (!written) {
             // A closed pipe or a reader gone: the watch ends quietly, as it always did.
             state.closed = true;
             state.blocks.clear();
