@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "bench/live_scan.h"
 #include "bench/rig_drill.h"
+#include "bench/scan_speed.h"
 #include "bench/process_figures.h"
 #include "serial/comm_port.h"
 #include "tools/probe_terminal.h"
@@ -622,13 +623,29 @@ int main(int argc, char* argv[])
                                                 "runs it, over pulls of the device, SIGTERM restarts and a disk that fills "
                                                 "(mounted as root)."),
                                  QStringLiteral("s"));
+    const QCommandLineOption scanSpeed(QStringLiteral("scan-speed"),
+                                       QStringLiteral("Only saved logs: wirelark-scan over a log of this many characters in "
+                                                      "each configuration, beside grep, medians of --rounds."),
+                                       QStringLiteral("n"));
+    const QCommandLineOption scanFolder(QStringLiteral("scan-folder"),
+                                        QStringLiteral("With --scan-speed: write the logs into this folder and keep them."),
+                                        QStringLiteral("folder"));
     options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden, scanChars, noCrlf, memoryChars, a11yFlat,
-                        scanLive, rounds, floorChild, floorRepaint, rig});
+                        scanLive, rounds, floorChild, floorRepaint, rig, scanSpeed, scanFolder});
     options.process(app);
     if (options.isSet(floorChild))
         return runFloor(options.value(floorChild), options.value(characters).toLongLong(), options.isSet(floorRepaint));
     if (options.isSet(rig))
         return runRig(options.value(rig).toDouble());
+    if (options.isSet(scanSpeed)) {
+        QTemporaryDir temporary;
+        const QString folder = options.isSet(scanFolder) ? options.value(scanFolder) : temporary.path();
+        return runScanSpeed(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), kSearchStrings,
+                            options.value(seed).toUInt() + 1, options.value(scanSpeed).toLongLong(),
+                            std::max(1, options.value(rounds).toInt()), folder)
+                   ? 0
+                   : 1;
+    }
     int roundCount = std::max(1, options.value(rounds).toInt());
 
     QList<int> lineCounts;

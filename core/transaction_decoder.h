@@ -107,6 +107,25 @@ public:
         m_held = false;
         m_state = State::Idle;
     }
+    // A START comes next: the transaction going ends as that START would end it (sound
+    // only if it was finished). For a piece of a log that ends before a START.
+    template <typename Sink>
+    void endBeforeStart(Sink&& sink)
+    {
+        settle(sink);
+        if (m_state == State::Idle)
+            return;
+        m_pending = QChar();  // the START belongs to the next one
+        if (m_state != State::Malformed && m_state != State::Partial)
+            fail(QStringLiteral("START before the STOP of the transaction before"));
+        sink(m_current);
+        m_state = State::Idle;
+    }
+    // Between transactions, nothing held: a caller may decode the next one itself.
+    bool idle() const { return m_state == State::Idle && !m_held; }
+    // A caller decoded a whole transaction, START to STOP, itself; or a piece of a log
+    // begins at a START with one before it.
+    void startedElsewhere() { m_started = true; }
     // The end of the input: a transaction still going is shown as open.
     template <typename Sink>
     void finish(Sink&& sink)
@@ -155,12 +174,7 @@ void Decoder::step(QChar ch, const Origin& origin, Sink&& sink)
     const int hex = (c >= u'0' && c <= u'9') ? c - u'0' : (c >= u'A' && c <= u'F') ? c - u'A' + 10 : -1;
     if (c == u's') {
         // A START ends whatever came before it: sound only if that was finished.
-        if (m_state != State::Idle) {
-            m_pending = QChar();  // the START belongs to the next one
-            if (m_state != State::Malformed && m_state != State::Partial)
-                fail(QStringLiteral("START before the STOP of the transaction before"));
-            sink(m_current);
-        }
+        endBeforeStart(sink);
         m_started = true;
         begin(origin);
         beginSegment(false);

@@ -411,7 +411,7 @@ void LiveWatch::hit(int slot)
 {
     ++m_hits;
     HitFound found{elapsed(), m_entries[slot].number, m_slots.pattern(slot), m_slots.comment(slot),
-                   m_slots.hitText(slot), m_source, m_lines.line(), m_lines.column(), {}, -1};
+                   m_slots.hitText(slot), m_source, m_lines.line(), m_lines.column(), {}, -1, {}};
     if (m_saving) {
         if (m_options.rotating())
             found.file = m_save->path();

@@ -8,7 +8,8 @@
 #include <cstdio>
 
 const char* const kScanUsage =
-    "Usage: wirelark-scan [--config FILE] [--filters FILE] (--select N[,N...] | -e ENTRY ...) [--where] [--decode] LOG...\n"
+    "Usage: wirelark-scan [--config FILE] [--filters FILE] (--select N[,N...] | -e ENTRY ...) [--where] [--decode]\n"
+    "                     [-j JOBS] LOG...\n"
     "       wirelark-scan --port PORT [--filters FILE] (--select N[,N...] | -e ENTRY ...)\n"
     "                     [-m NUM] [--timeout SECONDS] [--duration SECONDS] [--save FILE [--force]]\n"
     "                     [--rotate-size SIZE] [--rotate-time SECS] [--keep N]\n"
@@ -23,6 +24,8 @@ const char* const kScanUsage =
     "                      (repeatable; \"?\" accepts any one character)\n"
     "  --where             begin each line with LOG:LINE:COLUMN: or PORT:LINE:COLUMN:\n"
     "                      (monitor lines and columns counted from 1, as editors do)\n"
+    "  -j JOBS             scan saved logs on this many cores (default: every core); the\n"
+    "                      output is the same, in the same order\n"
     "  --pcap FILE         also write the transactions as pcapng for Wireshark and tshark\n"
     "                      (link type I2C; NACKs, STOPs and broken text in the comments);\n"
     "                      - writes it to standard output instead of the text;\n"
@@ -156,7 +159,7 @@ bool parseScanOptions(const QStringList& given, ScanOptions* options, bool* help
         return false;
     static const QStringList takesValue = {"--config", "--filters", "--select", "-e", "--port", "--save",
                                            "-m", "--timeout", "--duration", "--buffer-size",
-                                           "--rotate-size", "--rotate-time", "--keep", "--pcap"};
+                                           "--rotate-size", "--rotate-time", "--keep", "--pcap", "-j"};
     // Options that only watching a port takes.
     static const QStringList liveOnly = {"-m", "--timeout", "--duration", "--save",
                                          "--time", "--utc", "--json", "--no-crlf", "--buffer-size", "--reconnect",
@@ -215,6 +218,8 @@ bool parseScanOptions(const QStringList& given, ScanOptions* options, bool* help
             options->crlf = false;
         } else if (argument == "-m") {
             ok = parseCount(argument, arguments[++i], &options->maxHits);
+        } else if (argument == "-j") {
+            ok = parseCount(argument, arguments[++i], &options->jobs);
         } else if (argument == "--buffer-size") {
             ok = parseCount(argument, arguments[++i], &options->bufferSize);
         } else if (argument == "--timeout") {
@@ -261,6 +266,10 @@ bool parseScanOptions(const QStringList& given, ScanOptions* options, bool* help
     if (options->live()) {
         if (!options->logs.isEmpty()) {
             complain(QStringLiteral("--port watches a port: no log file as well"));
+            return false;
+        }
+        if (options->jobs > 0) {
+            complain(QStringLiteral("-j scans saved logs: a port is watched on one core"));
             return false;
         }
 

@@ -16,6 +16,7 @@ struct ScanOptions {
     bool where = false;
     bool decode = false;          // every transaction as one line
     QStringList logs;             // the saved-log form
+    int jobs = 0;                 // -j: cores that scan saved logs; 0: every core
 
     // The live form: --port and what only it takes.
     QString port;

@@ -7,6 +7,7 @@
 class OutputQueue;
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 // --pcap FILE: the decoded transactions as pcapng for Wireshark and tshark (see
@@ -29,6 +30,20 @@ public:
     int handle() const { return m_file.handle(); }
     // Records go through the queue, written as the reader takes them; set after open.
     void writeThrough(OutputQueue* queue) { m_queue = queue; }
+
+    // A piece of a log scanned on another core: a writer that was never opened collects its
+    // records, which the opened one then writes in the pieces' order.
+    void swapRecords(QByteArray& other)
+    {
+        other.truncate(0);
+        m_block.swap(other);
+    }
+    qsizetype collected() const { return m_block.size(); }
+    bool addRecords(const QByteArray& records)
+    {
+        m_block += records;
+        return written();
+    }
 
     bool hit(const HitFound&) override { return true; }
     bool transaction(const i2c::Transaction& transaction, const QByteArray& source) override;

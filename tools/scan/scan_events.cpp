@@ -24,6 +24,8 @@ QByteArray ScanClock::stamp(double seconds) const
 bool LineOutput::end()
 {
     m_block += '\n';
+    if (m_collect)
+        return true;
     if (m_flushEachLine || m_block.size() >= kBlock)
         return flush();
     return true;
@@ -31,7 +33,7 @@ bool LineOutput::end()
 
 bool LineOutput::flush()
 {
-    if (m_block.isEmpty())
+    if (m_block.isEmpty() || m_collect)
         return true;
     if (m_queue)
         return m_queue->push(std::exchange(m_block, QByteArray()));

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <utility>
+
 // What wirelark-scan tells its output, in order: one stream of events, handed to the
 // writer of the chosen format (text_writer, json_writer). The steps of a scan or a watch
 // say what happened; only a writer knows how it is written.
@@ -43,6 +45,7 @@ struct HitFound {
     qint64 column;
     QString file;          // the rotated file the offset counts in; empty without rotation
     qint64 offset = -1;    // in the saved file; -1 without --save
+    QByteArray localText;  // text in the local 8-bit encoding, when the caller keeps it ready
 };
 
 struct InputLost {
@@ -110,7 +113,16 @@ class OutputQueue;
 // A watch hands its lines to a queue that a slow reader cannot hold up.
 class LineOutput {
 public:
-    explicit LineOutput(bool flushEachLine) : m_flushEachLine(flushEachLine) {}
+    // collect: the lines are collected and never written (a piece of a log scanned on
+    // another core; the scan takes them).
+    explicit LineOutput(bool flushEachLine, bool collect = false) : m_flushEachLine(flushEachLine), m_collect(collect) {}
+    // The lines collected, swapped for other's storage (emptied).
+    void swapLines(QByteArray& other)
+    {
+        other.truncate(0);
+        m_block.swap(other);
+    }
+    qsizetype collected() const { return m_block.size(); }
     void writeThrough(OutputQueue* queue) { m_queue = queue; }
     ~LineOutput() { flush(); }
     LineOutput(const LineOutput&) = delete;
@@ -125,6 +137,7 @@ public:
 private:
     static constexpr qsizetype kBlock = 64 * 1024;
     bool m_flushEachLine;
+    bool m_collect = false;
     OutputQueue* m_queue = nullptr;
     QByteArray m_block;
 };

@@ -1,6 +1,24 @@
 #include "tools/scan/text_writer.h"
 
-#include <cstdio>
+
+namespace {
+
+// A number in decimal: millions of hit lines carry two.
+void appendDecimal(QByteArray& out, qint64 value)
+{
+    char digits[24];
+    char* at = digits + sizeof digits;
+    quint64 rest = value < 0 ? quint64(0) - quint64(value) : quint64(value);
+    do {
+        *--at = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (value < 0)
+        *--at = '-';
+    out.append(at, digits + sizeof digits - at);
+}
+
+}  // namespace
 
 QByteArray& TextWriter::begin(double t, const QByteArray& source, qint64 line, qint64 column)
 {
@@ -10,18 +28,23 @@ QByteArray& TextWriter::begin(double t, const QByteArray& source, qint64 line, q
         out += ' ';
     }
     if (m_where) {
-        char place[48];
-        const int length = std::snprintf(place, sizeof place, ":%lld:%lld: ", static_cast<long long>(line),
-                                         static_cast<long long>(column));
         out += source;
-        out.append(place, length);
+        out += ':';
+        appendDecimal(out, line);
+        out += ':';
+        appendDecimal(out, column);
+        out += ": ";
     }
     return out;
 }
 
 bool TextWriter::hit(const HitFound& hit)
 {
-    begin(hit.t, hit.source, hit.line, hit.column) += hit.text.toLocal8Bit();
+    QByteArray& out = begin(hit.t, hit.source, hit.line, hit.column);
+    if (hit.localText.isNull())
+        out += hit.text.toLocal8Bit();
+    else
+        out += hit.localText;
     return m_out.end();
 }
 

@@ -1,0 +1,160 @@
+#include "bench/scan_speed.h"
+
+#include "bench/process_figures.h"
+#include "tools/probe_traffic.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+// A log as the window saves it: a line ends after every STOP and after 101 characters.
+bool writeMonitorLog(const QByteArray& text, const QString& path)
+{
+    QFile log(path);
+    if (!log.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray lines;
+    qsizetype lineLength = 0;
+    for (char byte : text) {
+        lines += byte;
+        if (++lineLength > 100 || byte == 'p') {
+            lines += "\r\n";
+            lineLength = 0;
+        }
+        if (lines.size() >= (1 << 20)) {
+            if (log.write(lines) != lines.size())
+                return false;
+            lines.clear();
+        }
+    }
+    return log.write(lines) == lines.size() && log.flush();
+}
+
+struct Run {
+    double seconds = 0;      // wall clock, median
+    double cpuSeconds = 0;   // by the scheduler's clock, median
+    double peakMb = 0;       // largest resident set, over the rounds
+    QByteArray outputHash;   // of the last round's output file
+    int exitCode = -1;
+};
+
+// One program over the files, its standard output into a file; rounds, medians.
+Run measure(const QString& program, const QStringList& arguments, const QString& outputPath, int rounds)
+{
+    Run run;
+    QList<double> wall, cpu;
+    for (int round = 0; round < rounds; ++round) {
+        QProcess process;
+        process.setStandardOutputFile(outputPath);
+        process.setStandardErrorFile(QProcess::nullDevice());
+        QElapsedTimer clock;
+        clock.start();
+        process.start(program, arguments);
+        if (!process.waitForStarted())
+            return run;
+        const pid_t pid = static_cast<pid_t>(process.processId());
+        double used = 0;
+        const QString status = QStringLiteral("/proc/%1/status").arg(pid);
+        while (!process.waitForFinished(20)) {
+            // The scheduler's clock of the threads that still run, read while they do.
+            used = std::max(used, scheduledSecondsOf(pid));
+            QFile file(status);
+            if (file.open(QIODevice::ReadOnly)) {
+                for (const QByteArray& line : file.readAll().split('\n')) {
+                    if (line.startsWith("VmHWM:"))
+                        run.peakMb = std::max(run.peakMb, line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024);
+                }
+            }
+        }
+        wall << clock.nsecsElapsed() / 1e9;
+        cpu << used;
+        run.exitCode = process.exitCode();
+    }
+    run.seconds = median(wall);
+    run.cpuSeconds = median(cpu);
+    QFile output(outputPath);
+    if (output.open(QIODevice::ReadOnly)) {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        hash.addData(&output);
+        run.outputHash = hash.result();
+    }
+    return run;
+}
+
+}  // namespace
+
+bool runScanSpeed(const QString& scanProgram, const QStringList& entries, std::uint32_t seed, qint64 characters,
+                  int rounds, const QString& folderPath)
+{
+    const QDir folder(folderPath);
+    const QString log = folder.filePath(QStringLiteral("capture.log"));
+    const QByteArray text = ProbeTraffic(seed).generate(characters);
+    if (!writeMonitorLog(text, log)) {
+        std::fprintf(stderr, "wirelark-bench: cannot write %s\n", qPrintable(log));
+        return false;
+    }
+    // The same traffic as four logs, for several files at once.
+    QStringList quarters;
+    for (int i = 0; i < 4; ++i) {
+        quarters << folder.filePath(QStringLiteral("capture-%1.log").arg(i));
+        const qsizetype from = text.size() * i / 4, to = text.size() * (i + 1) / 4;
+        if (!writeMonitorLog(text.mid(from, to - from), quarters.last()))
+            return false;
+    }
+    QStringList expressions, grepPatterns;
+    for (const QString& entry : entries) {
+        expressions << QStringLiteral("-e") << entry;
+        QString pattern = QRegularExpression::escape(entry.section(QLatin1Char(';'), 0, 0));
+        pattern.replace(QStringLiteral("\\?"), QStringLiteral("."));
+        grepPatterns << QStringLiteral("-e") << pattern;
+    }
+    const QStringList oneEntry = expressions.mid(0, 2);
+    const QString output = folder.filePath(QStringLiteral("out"));
+    const QString pcap = folder.filePath(QStringLiteral("out.pcapng"));
+    const int cores = QThread::idealThreadCount();
+    const double chars = double(text.size());
+
+    std::printf("saved logs: %.0f million characters of the simulator's traffic, output to a file, medians of %d "
+                "rounds, %d cores\n",
+                chars / 1e6, rounds, cores);
+    std::printf("%-44s %9s %9s %9s %8s\n", "", "M char/s", "wall s", "cpu s", "peak MB");
+    const Run grep = measure(QStringLiteral("grep"), QStringList{QStringLiteral("-E")} + grepPatterns + QStringList{log},
+                             output, rounds);
+    const auto row = [&](const char* name, const Run& run) {
+        std::printf("%-44s %9.1f %9.3f %9.3f %8.1f\n", name, chars / run.seconds / 1e6, run.seconds, run.cpuSeconds,
+                    run.peakMb);
+        std::fflush(stdout);
+    };
+    row("grep -E, the five strings, printing matches", grep);
+    bool same = true;
+    const auto scan = [&](const char* name, const QStringList& arguments, const QByteArray& expected = {}) {
+        const Run run = measure(scanProgram, arguments, output, rounds);
+        row(name, run);
+        if (!expected.isEmpty() && run.outputHash != expected) {
+            std::printf("  output differs from one core's: WRONG\n");
+            same = false;
+        }
+        return run;
+    };
+    const Run five = scan("wirelark-scan, five entries, one core", expressions + QStringList{"-j", "1", log});
+    scan("wirelark-scan, five entries, every core", expressions + QStringList{log}, five.outputHash);
+    scan("wirelark-scan, one entry, one core", oneEntry + QStringList{"-j", "1", log});
+    const Run decode = scan("wirelark-scan --decode, one core", QStringList{"--decode", "-j", "1", log});
+    scan("wirelark-scan --decode, every core", QStringList{"--decode", log}, decode.outputHash);
+    scan("wirelark-scan --decode, five entries, one core",
+         expressions + QStringList{"--decode", "--where", "-j", "1", log});
+    scan("wirelark-scan --pcap FILE, one core", QStringList{"--pcap", pcap, "--force", "-j", "1", log});
+    const Run four = scan("wirelark-scan, five entries, 4 logs, one core",
+                          expressions + QStringList{"--where", "-j", "1"} + quarters);
+    scan("wirelark-scan, five entries, 4 logs, every core", expressions + QStringList{"--where"} + quarters,
+         four.outputHash);
+    return same;
+}
