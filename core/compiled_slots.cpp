@@ -21,8 +21,12 @@ CompiledSlots::CompiledSlots(const QList<searchslot::Entry>& entries)
                     pattern[k] == kWildcard || codepage::toChar(static_cast<uchar>(byte)) == pattern[k];
             }
         }
+        for (int byte = 0; byte < 256; ++byte)
+            m_starts[static_cast<std::size_t>(byte)] |= compiled.accepts.front()[static_cast<std::size_t>(byte)];
+        m_skipsAtRest = m_skipsAtRest && pattern.front() != kWildcard;
         m_patterns.push_back(std::move(compiled));
     }
+    m_starts['\r'] = true;
     State rest = 0;
     startAfresh(rest);
 }

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 
+#include <array>
 #include <bitset>
 #include <vector>
 
@@ -28,11 +29,22 @@ public:
     const char* run(const char* at, const char* end, State& state, Hit&& hit)
     {
         const quint32* table = m_table.data();
+        const bool* starts = m_starts.data();
+        const bool skips = m_skipsAtRest;
         State current = state;  // a local: the table's reads cannot alias it
-        for (; at != end; ++at) {
+        while (at != end) {
+            // At rest, only a pattern's first character (or a CR) changes anything: the
+            // characters between are passed over without the table's chain of lookups.
+            if (current == kAtRest && skips) {
+                while (at != end && !starts[static_cast<uchar>(*at)])
+                    ++at;
+                if (at == end)
+                    break;
+            }
             const quint32 next = table[(std::size_t(current) << 8) | static_cast<uchar>(*at)];
             if (Q_LIKELY(!(next & kMarked))) {
                 current = next >> 1;
+                ++at;
                 continue;
             }
             if (*at == '\r')
@@ -40,6 +52,7 @@ public:
             current = follow(current, static_cast<uchar>(*at));
             table = m_table.data();
             reportHits(current, at, hit);
+            ++at;
         }
         state = current;
         return at;
@@ -90,6 +103,8 @@ private:
         int hitCount = 0;
     };
     std::vector<Pattern> m_patterns;  // entries with an empty pattern never hit: left out
+    std::array<bool, 256> m_starts{};  // bytes that begin an attempt, and CR
+    bool m_skipsAtRest = true;         // false when a pattern begins with "?"
     std::vector<quint32> m_table;     // 256 transitions per state
     std::vector<StateInfo> m_states;
     std::vector<int> m_standings;     // per state, one position per pattern

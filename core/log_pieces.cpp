@@ -1,5 +1,8 @@
 #include "core/log_pieces.h"
 
+#include <QSysInfo>
+#include <QtEndian>
+
 #include <algorithm>
 #include <cstring>
 
@@ -38,21 +41,50 @@ qsizetype pieceEnd(const QByteArray& bytes, bool decoding)
     return end > 0 ? end : -1;
 }
 
-LogPlace placeAfter(const QByteArray& bytes, const LogPlace& place)
+namespace {
+
+// The bytes of a word equal to value, as the high bit of each (exact, no false matches).
+quint64 bytesEqual(quint64 word, quint64 value)
 {
-    LogPlace after = place;
-    const char* data = bytes.constData();
-    const char* const end = data + bytes.size();
-    for (const char* at = data; at != end;) {
-        const char* lineFeed = static_cast<const char*>(std::memchr(at, '\n', std::size_t(end - at)));
-        if (!lineFeed)
-            break;
-        if (lineFeed != data && lineFeed[-1] == '\r') {
-            ++after.line;
-            after.lineStart = place.offset + (lineFeed + 1 - data);
-        }
-        at = lineFeed + 1;
+    constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    const quint64 x = word ^ (value * 0x0101010101010101ULL);
+    return ~(((x & kLow7) + kLow7) | x | kLow7);
+}
+
+// CR LF pairs, eight bytes at a time: this runs over every byte of a log, on one core.
+qint64 countLineEnds(const char* data, qsizetype size)
+{
+    qint64 count = 0;
+    quint64 carriedCr = 0;  // the last byte of the word before was a CR
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 word;
+        std::memcpy(&word, data + i, 8);
+        if (QSysInfo::ByteOrder == QSysInfo::BigEndian)
+            word = qbswap(word);
+        const quint64 cr = bytesEqual(word, '\r');
+        const quint64 lf = bytesEqual(word, '\n');
+        // Each pair is a byte's high bit: summed by one multiplication, without a popcount
+        // instruction the build cannot assume.
+        count += qint64(((((cr << 8) | carriedCr) & lf) >> 7) * 0x0101010101010101ULL >> 56);
+        carriedCr = (cr >> 56) & 0x80;
     }
+    for (; i < size; ++i) {
+        const bool lf = data[i] == '\n';
+        count += lf && (i > 0 ? data[i - 1] == '\r' : carriedCr != 0);
+    }
+    return count;
+}
+
+}  // namespace
+
+LogPlace placeAfter(const QByteArray& bytes, const LogPlace& place, bool countLines)
+{
+    const qint64 lineEnds = countLines ? countLineEnds(bytes.constData(), bytes.size()) : 0;
+    LogPlace after = place;
+    after.line += lineEnds;
+    if (lineEnds > 0)
+        after.lineStart = place.offset + bytes.lastIndexOf("\r\n") + 2;
     after.offset = place.offset + bytes.size();
     return after;
 }

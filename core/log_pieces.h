@@ -54,8 +54,9 @@ struct Piece {
 
 // Where bytes read so far may end a piece; -1 when they cannot end one yet.
 qsizetype pieceEnd(const QByteArray& bytes, bool decoding);
-// The place after a piece that begins at place: its line ends counted.
-LogPlace placeAfter(const QByteArray& bytes, const LogPlace& place);
+// The place after a piece that begins at place: its line ends counted (or, when no output
+// shows lines, columns or times, only its bytes).
+LogPlace placeAfter(const QByteArray& bytes, const LogPlace& place, bool countLines = true);
 
 // The piece from every slot at rest, as if the log began there (true of its first piece).
 void scanFromRest(LogScanner& scanner, PieceSink& sink, Piece& piece);

@@ -1,7 +1,9 @@
 #include "core/pcapng_writer.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
-#include <vector>
+#include <cstring>
 
 namespace pcapng {
 namespace {
@@ -54,8 +56,8 @@ QByteArray block(quint32 type, const QByteArray& body)
     return out;
 }
 
-// An enhanced packet block: the I2C pseudo-header, the bus bytes and a comment, appended
-// with its fixed part in one piece (a capture holds millions of them).
+// An enhanced packet block: the I2C pseudo-header, the bus bytes and a comment, written
+// into room made once (a capture holds millions of them).
 void appendRecord(QByteArray& out, qint64 timeUs, bool event, quint32 flags, QByteArrayView bytes,
                   QByteArrayView comment)
 {
@@ -72,18 +74,29 @@ void appendRecord(QByteArray& out, qint64 timeUs, bool event, quint32 flags, QBy
     const char pseudo[5] = {static_cast<char>(event ? 0x80 : 0x00),  // bus 0
                             static_cast<char>(flags >> 24), static_cast<char>(flags >> 16),
                             static_cast<char>(flags >> 8), static_cast<char>(flags)};
-    out.append(reinterpret_cast<const char*>(fixed), sizeof fixed);
-    out.append(pseudo, sizeof pseudo);
-    out.append(bytes);
-    out.append(padded - packet, '\0');
+    const qsizetype start = out.size();
+    out.resize(start + qsizetype(length));
+    char* at = out.data() + start;
+    const auto put = [&at](const void* from, qsizetype size) {
+        std::memcpy(at, from, std::size_t(size));
+        at += size;
+    };
+    const auto zeros = [&at](qsizetype size) {
+        std::memset(at, 0, std::size_t(size));
+        at += size;
+    };
+    put(fixed, sizeof fixed);
+    put(pseudo, sizeof pseudo);
+    put(bytes.data(), bytes.size());
+    zeros(padded - packet);
     if (!comment.isEmpty()) {
-        put16(out, kOptionComment);
-        put16(out, static_cast<quint16>(comment.size()));
-        out.append(comment);
-        out.append(commentPadded - comment.size(), '\0');
-        put32(out, 0);  // the end of the options
+        const quint16 option[2] = {kOptionComment, static_cast<quint16>(comment.size())};
+        put(option, sizeof option);
+        put(comment.data(), comment.size());
+        zeros(commentPadded - comment.size());
+        zeros(4);  // the end of the options
     }
-    put32(out, length);
+    put(&length, sizeof length);
 }
 
 }  // namespace
@@ -127,26 +140,29 @@ void appendTransactionRecords(QByteArray& out, const i2c::Transaction& transacti
         appendEventRecord(out, timeUs, 0, i2c::compactText(transaction).toUtf8());
         return;
     }
-    std::vector<char> bytes;
-    QByteArray notes;
-    const auto note = [&notes](const char* text, std::size_t number = 0) {
+    // Kept on the stack: allocating them for each of millions of records cost more than the rest.
+    QVarLengthArray<char, 64> bytes;
+    QVarLengthArray<char, 128> notes;
+    const auto append = [&notes](const char* text) { notes.append(text, qsizetype(std::strlen(text))); };
+    const auto note = [&](const char* text, std::size_t number = 0) {
         if (!notes.isEmpty())
-            notes += ", ";
-        notes += text;
+            append(", ");
+        append(text);
         if (number > 0) {
-            notes += ' ';
-            notes += QByteArray::number(qulonglong(number));
+            const QByteArray digits = QByteArray::number(qulonglong(number));
+            notes.append(' ');
+            notes.append(digits.constData(), digits.size());
         }
     };
     for (std::size_t s = 0; s < transaction.segments.size(); ++s) {
         const i2c::Segment& segment = transaction.segments[s];
         const bool last = s + 1 == transaction.segments.size();
         bytes.clear();
-        notes.truncate(0);
+        notes.clear();
         if (segment.repeated)
             note("repeated START");
         if (segment.addressByte >= 0) {
-            bytes.push_back(static_cast<char>(segment.addressByte));
+            bytes.append(static_cast<char>(segment.addressByte));
             if (!segment.addressAnswered)
                 note("address not answered");
             else if (!segment.addressAcked)
@@ -154,13 +170,13 @@ void appendTransactionRecords(QByteArray& out, const i2c::Transaction& transacti
         }
         for (std::size_t i = 0; i < segment.byteCount; ++i) {
             const std::size_t byte = segment.firstByte + i;
-            bytes.push_back(static_cast<char>(transaction.data[byte]));
+            bytes.append(static_cast<char>(transaction.data[byte]));
             if (!transaction.answered(byte)) {
                 note("data byte", i + 1);
-                notes += " not answered";
+                append(" not answered");
             } else if (!transaction.acked(byte)) {
                 note("data byte", i + 1);
-                notes += " NACK";
+                append(" NACK");
             }
         }
         if (last && transaction.stopped)
@@ -168,11 +184,13 @@ void appendTransactionRecords(QByteArray& out, const i2c::Transaction& transacti
         if (last && transaction.open)
             note("still going at the end of the capture");
         // A START with no address byte after it carries no bus data.
-        if (bytes.empty())
-            appendEventRecord(out, timeUs, 0, "START without an address" + (notes.isEmpty() ? QByteArray() : ", " + notes));
+        const QByteArrayView noted(notes.constData(), notes.size());
+        if (bytes.isEmpty())
+            appendEventRecord(out, timeUs, 0,
+                              "START without an address" + (noted.isEmpty() ? QByteArray() : ", " + noted.toByteArray()));
         else
-            appendDataRecord(out, timeUs, (segment.addressByte & 1) != 0,
-                             QByteArrayView(bytes.data(), qsizetype(bytes.size())), notes);
+            appendDataRecord(out, timeUs, (segment.addressByte & 1) != 0, QByteArrayView(bytes.constData(), bytes.size()),
+                             noted);
     }
 }
 

@@ -74,9 +74,20 @@ bool PcapWriter::flush()
         m_error = QStringLiteral("the reader has gone away");
         return false;
     }
-    const bool written = m_file.write(m_block) == m_block.size() && m_file.flush();
+    const bool done = writeOut(m_block);
     m_block.truncate(0);
-    if (written)
+    return done;
+}
+
+bool PcapWriter::addRecords(const QByteArray& records)
+{
+    // A piece's records are megabytes: written as they are, not copied into the block.
+    return flush() && (records.isEmpty() || !m_file.isOpen() || writeOut(records));
+}
+
+bool PcapWriter::writeOut(const QByteArray& records)
+{
+    if (m_file.write(records) == records.size() && m_file.flush())
         return true;
     m_error = m_file.errorString();
     m_file.close();

@@ -39,11 +39,7 @@ public:
         m_block.swap(other);
     }
     qsizetype collected() const { return m_block.size(); }
-    bool addRecords(const QByteArray& records)
-    {
-        m_block += records;
-        return written();
-    }
+    bool addRecords(const QByteArray& records);
 
     bool hit(const HitFound&) override { return true; }
     bool transaction(const i2c::Transaction& transaction, const QByteArray& source) override;
@@ -55,6 +51,7 @@ public:
 private:
     qint64 timeUs(double seconds) const;
     bool written();  // what was appended reaches the system when it should
+    bool writeOut(const QByteArray& records);
 
     const ScanClock& m_clock;
     bool m_live;

@@ -20,7 +20,7 @@ namespace {
 
 // A log is read in pieces of this size; on several cores each job holds about two pieces
 // and their output (a few MiB), however long the log.
-constexpr qsizetype kPieceSize = 4 << 20;
+constexpr qsizetype kPieceSize = 1 << 20;
 
 // The writers of one core: collecting what a piece writes, or (on one core) writing
 // straight through.
@@ -305,7 +305,8 @@ bool scanSavedLogs(const QStringList& logs, const QList<searchslot::Entry>& entr
             piece->place = place;
             piece->first = first;
             piece->last = ended;
-            place = placeAfter(bytes, place);
+            // Without --where and --pcap no output shows a place: the lines need no counting.
+            place = placeAfter(bytes, place, output.where || output.pcap);
             first = false;
             scan.add(std::move(piece));
         }
