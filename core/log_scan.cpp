@@ -174,7 +174,8 @@ const char* LogScanner::soundTransaction(const char* at, const char* end, LineEn
         return true;
     };
     i2c::Transaction& t = m_transaction;
-    t.segments.push_back({});
+    // Segments are made in place: building one aside and copying it in stalled the copy.
+    t.segments.emplace_back();
     bool addressNext = true;
     for (;;) {
         const int c = next();
@@ -183,10 +184,9 @@ const char* LogScanner::soundTransaction(const char* at, const char* end, LineEn
             return p;
         }
         if (c == 'r' && !addressNext) {
-            i2c::Segment segment;
+            i2c::Segment& segment = t.segments.emplace_back();
             segment.repeated = true;
             segment.firstByte = t.data.size();
-            t.segments.push_back(segment);
             addressNext = true;
             continue;
         }

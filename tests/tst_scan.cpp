@@ -240,6 +240,12 @@ void TstScan::errorsAndExitStatus_data()
                                         << "missing.log";
     QTest::newRow("a hit, then a log that cannot be read")
         << QStringList{"--select", "1", "hit.log", "missing.log"} << QByteArray("x(A)\n") << "missing.log";
+    QTest::newRow("a log that cannot be read among others, on several cores")
+        << QStringList{"--select", "1", "-j", "3", "missing.log", "hit.log", "missing.log", "hit.log"}
+        << QByteArray("x(A)\nx(A)\n") << "missing.log";
+    QTest::newRow("-j 0") << QStringList{"--select", "1", "-j", "0", "hit.log"} << QByteArray() << "\"0\"";
+    QTest::newRow("-j with --port") << QStringList{"--port", "/dev/null", "-e", "A;x", "-j", "2"} << QByteArray()
+                                    << "a port is watched on one core";
     QTest::newRow("entry number that does not exist") << QStringList{"--select", "1,3", "hit.log"}
                                                        << QByteArray() << "entry 3";
     QTest::newRow("malformed selection") << QStringList{"--select", "1,x", "hit.log"} << QByteArray() << "\"x\"";

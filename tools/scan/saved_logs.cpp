@@ -275,7 +275,8 @@ bool scanSavedLogs(const QStringList& logs, const QList<searchslot::Entry>& entr
         LogPlace place;
         bool first = true;
         bool ended = false;
-        while (!ended && readable) {
+        bool broken = false;  // a read failed: the rest of this log is lost, the next is read
+        while (!ended && !broken) {
             std::unique_ptr<Piece> piece = scan.newPiece();
             QByteArray& bytes = piece->bytes;
             bytes.truncate(0);
@@ -289,6 +290,7 @@ bool scanSavedLogs(const QStringList& logs, const QList<searchslot::Entry>& entr
                 if (got < 0) {
                     complain(QStringLiteral("%1: %2").arg(name, log.errorString()));
                     readable = false;
+                    broken = true;
                     break;
                 }
                 ended = got == 0;
@@ -297,7 +299,7 @@ bool scanSavedLogs(const QStringList& logs, const QList<searchslot::Entry>& entr
                 else if (bytes.size() >= kPieceSize)
                     end = pieceEnd(bytes, output.decoding);
             }
-            if (!readable)
+            if (broken)
                 break;
             carried = bytes.mid(end);
             bytes.truncate(end);
