@@ -33,10 +33,7 @@ CompiledSlots::CompiledSlots(const QList<searchslot::Entry>& entries)
 
 void CompiledSlots::startAfresh(State& keep)
 {
-    const std::vector<int> kept = m_standings.empty()
-                                      ? std::vector<int>(m_patterns.size(), 0)
-                                      : std::vector<int>(m_standings.begin() + std::ptrdiff_t(keep * m_patterns.size()),
-                                                         m_standings.begin() + std::ptrdiff_t((keep + 1) * m_patterns.size()));
+    const std::vector<int> kept = m_states.empty() ? std::vector<int>(m_patterns.size(), 0) : standing(keep);
     m_table.clear();
     m_states.clear();
     m_standings.clear();
@@ -75,13 +72,11 @@ CompiledSlots::State CompiledSlots::follow(State& state, uchar byte)
 
     // Each slot's step: an accepted character moves the attempt on (a hit when it completes
     // the pattern, and the slot rests again); any other character ends the attempt.
-    const std::size_t count = m_patterns.size();
-    std::vector<int> standing(m_standings.begin() + std::ptrdiff_t(state * count),
-                              m_standings.begin() + std::ptrdiff_t((state + 1) * count));
+    std::vector<int> positions = standing(state);
     std::vector<int> hits;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < m_patterns.size(); ++i) {
         const Pattern& pattern = m_patterns[i];
-        int& position = standing[i];
+        int& position = positions[i];
         if (!pattern.accepts[static_cast<std::size_t>(position)][byte]) {
             position = 0;
         } else if (++position == static_cast<int>(pattern.accepts.size())) {
@@ -89,7 +84,7 @@ CompiledSlots::State CompiledSlots::follow(State& state, uchar byte)
             hits.push_back(pattern.slot);
         }
     }
-    const State next = stateFor(standing, hits);
+    const State next = stateFor(positions, hits);
     if (carriageReturn) {
         m_afterCr[state] = next;
     } else {

@@ -211,6 +211,23 @@ void TstScan::matcher_data()
     QTest::newRow("entry without semicolon, empty entry")
         << QByteArray("AB\r\n\r\n") << QStringList{"--select", "1,2"} << QByteArray("AB\r\n")
         << QByteArray("(AB)\n") << 0;
+    {
+        // Patterns of "?" alone hit at every multiple of their length; three of 63, 67 and 5
+        // stand together in 21,105 ways, more than the compiled table holds at once.
+        const QList<int> lengths = {63, 67, 5};
+        QByteArray filters, expected, text;
+        for (int length : lengths)
+            filters += QByteArray(length, '?') + ';' + QByteArray::number(length) + "\r\n";
+        for (int k = 1; k <= 100000; ++k) {
+            text += "sA0aC4a"[k % 7];
+            for (int length : lengths) {
+                if (k % length == 0)
+                    expected += QByteArray::number(length) + '(' + QByteArray(length, '?') + ")\n";
+            }
+        }
+        QTest::newRow("more ways to stand than the table holds at once")
+            << filters << QStringList{"--select", "1,2,3"} << text << expected << 0;
+    }
     QTest::newRow("each log starts at rest") << QByteArray("AB;x\r\n") << QStringList{"--select", "1", "-", "-"}
                                              << QByteArray("A") << none << 1;
 }
