@@ -78,6 +78,8 @@ void appendRecord(QByteArray& out, qint64 timeUs, bool event, quint32 flags, QBy
     out.resize(start + qsizetype(length));
     char* at = out.data() + start;
     const auto put = [&at](const void* from, qsizetype size) {
+        if (size == 0)
+            return;  // an event's bytes are empty, and may be no pointer at all
         std::memcpy(at, from, std::size_t(size));
         at += size;
     };
