@@ -495,25 +495,8 @@ ScanFigures measureScan(std::uint32_t seed, qint64 characters, const QString& fo
     ScanFigures figures;
     const QByteArray text = ProbeTraffic(seed).generate(characters);
     const QString logPath = folder + QStringLiteral("/capture.log");
-    {
-        QFile log(logPath);
-        if (!log.open(QIODevice::WriteOnly))
-            return figures;
-        QByteArray lines;
-        qsizetype lineLength = 0;
-        for (char byte : text) {
-            lines += byte;
-            if (++lineLength > 100 || byte == 'p') {
-                lines += "\r\n";
-                lineLength = 0;
-            }
-            if (lines.size() >= (1 << 20)) {
-                log.write(lines);
-                lines.clear();
-            }
-        }
-        log.write(lines + "\r\n");
-    }
+    if (!writeMonitorLog(text, logPath))
+        return figures;
     const auto run = [&](bool decode, bool search, double* charsPerSecond, double* residentMb) {
     QProcess scan;
     scan.setWorkingDirectory(folder);

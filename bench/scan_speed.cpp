@@ -15,9 +15,6 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
-// A log as the window saves it: a line ends after every STOP and after 101 characters.
 bool writeMonitorLog(const QByteArray& text, const QString& path)
 {
     QFile log(path);
@@ -37,8 +34,12 @@ bool writeMonitorLog(const QByteArray& text, const QString& path)
             lines.clear();
         }
     }
+    // The monitor's open line ends the file, as Save writes it.
+    lines += "\r\n";
     return log.write(lines) == lines.size() && log.flush();
 }
+
+namespace {
 
 struct Run {
     double seconds = 0;      // wall clock, median

@@ -2,12 +2,6 @@
 
 #include "core/code_page.h"
 
-namespace {
-
-constexpr char16_t kWildcard = u'?';
-
-}  // namespace
-
 CompiledSlots::CompiledSlots(const QList<searchslot::Entry>& entries)
 {
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -18,12 +12,12 @@ CompiledSlots::CompiledSlots(const QList<searchslot::Entry>& entries)
         for (qsizetype k = 0; k < pattern.size(); ++k) {
             for (int byte = 0; byte < 256; ++byte) {
                 compiled.accepts[static_cast<std::size_t>(k)][static_cast<std::size_t>(byte)] =
-                    pattern[k] == kWildcard || codepage::toChar(static_cast<uchar>(byte)) == pattern[k];
+                    pattern[k] == searchslot::kWildcard || codepage::toChar(static_cast<uchar>(byte)) == pattern[k];
             }
         }
         for (int byte = 0; byte < 256; ++byte)
             m_starts[static_cast<std::size_t>(byte)] |= compiled.accepts.front()[static_cast<std::size_t>(byte)];
-        m_skipsAtRest = m_skipsAtRest && pattern.front() != kWildcard;
+        m_skipsAtRest = m_skipsAtRest && pattern.front() != searchslot::kWildcard;
         m_patterns.push_back(std::move(compiled));
     }
     m_starts['\r'] = true;

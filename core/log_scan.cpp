@@ -91,10 +91,7 @@ void LogScanner::scanBytes(const char* at, const char* end, Sink& sink)
 // Decoding: a sound transaction in one go, anything else through the reference decoder.
 void LogScanner::decodeBytes(const char* at, const char* end, Sink& sink)
 {
-    const auto decoded = [&](const i2c::Transaction& transaction) {
-        sink.transaction(transaction);
-        flushPending(sink);
-    };
+    const auto decoded = [&](const i2c::Transaction& transaction) { transactionDone(transaction, sink); };
     while (at != end) {
         if (*at == 's') {
             m_decoder.settle(decoded);
@@ -214,10 +211,7 @@ void LogScanner::received(const char* at, char byte, Sink& sink)
 {
     const qint64 offset = at ? m_base + (at - m_data) : m_offset - 1;
     if (m_decode) {
-        const auto decoded = [&](const i2c::Transaction& transaction) {
-            sink.transaction(transaction);
-            flushPending(sink);
-        };
+        const auto decoded = [&](const i2c::Transaction& transaction) { transactionDone(transaction, sink); };
         m_decoder.settle(decoded);
         m_decoder.feed(codepage::toChar(static_cast<uchar>(byte)), originAt(offset), decoded);
     }
@@ -240,6 +234,22 @@ void LogScanner::flushPending(Sink& sink)
     m_pending.clear();
 }
 
+// A decoded transaction, and after it the hits that completed in it.
+void LogScanner::transactionDone(const i2c::Transaction& transaction, Sink& sink)
+{
+    sink.transaction(transaction);
+    flushPending(sink);
+}
+
+// The CR that ended the bytes fed: the last of the log or of a piece, so no LF follows.
+void LogScanner::lastCarriageReturn(Sink& sink)
+{
+    if (!m_carriageReturn)
+        return;
+    m_carriageReturn = false;
+    received(nullptr, '\r', sink);
+}
+
 i2c::Origin LogScanner::originAt(qint64 offset) const
 {
     return {m_line, offset - m_lineStart + 1, double(offset - 2 * (m_line - 1)) / m_rate};
@@ -247,30 +257,16 @@ i2c::Origin LogScanner::originAt(qint64 offset) const
 
 void LogScanner::finish(Sink& sink)
 {
-    if (m_carriageReturn) {
-        m_carriageReturn = false;
-        received(nullptr, '\r', sink);
-    }
-    if (m_decode) {
-        m_decoder.finish([&](const i2c::Transaction& transaction) {
-            sink.transaction(transaction);
-            flushPending(sink);
-        });
-        flushPending(sink);
-    }
+    lastCarriageReturn(sink);
+    if (m_decode)
+        m_decoder.finish([&](const i2c::Transaction& transaction) { transactionDone(transaction, sink); });
+    flushPending(sink);
 }
 
 void LogScanner::endPiece(Sink& sink)
 {
-    if (m_carriageReturn) {
-        m_carriageReturn = false;
-        received(nullptr, '\r', sink);
-    }
-    if (m_decode) {
-        m_decoder.endBeforeStart([&](const i2c::Transaction& transaction) {
-            sink.transaction(transaction);
-            flushPending(sink);
-        });
-        flushPending(sink);
-    }
+    lastCarriageReturn(sink);
+    if (m_decode)
+        m_decoder.endBeforeStart([&](const i2c::Transaction& transaction) { transactionDone(transaction, sink); });
+    flushPending(sink);
 }

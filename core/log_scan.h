@@ -83,6 +83,8 @@ private:
     void received(const char* at, char byte, Sink& sink);
     void hitAt(qint64 offset, int slot, Sink& sink);
     void flushPending(Sink& sink);
+    void transactionDone(const i2c::Transaction& transaction, Sink& sink);
+    void lastCarriageReturn(Sink& sink);
     i2c::Origin originAt(qint64 offset) const;
 
     CompiledSlots m_slots;

@@ -5,8 +5,6 @@
 namespace searchslot {
 namespace {
 
-constexpr char16_t kWildcard = u'?';
-
 // Positions count in int, not 16 bits, so that a search string of more than 32,767 characters
 // hits like any other. Only empty texts move a position past its pattern's end; there it
 // stops at the largest int, beyond every pattern that can still complete.

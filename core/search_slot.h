@@ -12,6 +12,8 @@ namespace searchslot {
 
 // The matcher's active slots: at most this many search strings are watched at once.
 constexpr int kSlotCount = 5;
+// A pattern character that accepts any one character.
+constexpr char16_t kWildcard = u'?';
 
 struct Entry {
     QString pattern;
