@@ -7,8 +7,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cerrno>
-
 namespace filterfile {
 
 QStringList parse(const QByteArray& bytes)
@@ -101,9 +99,9 @@ WriteResult write(const QString& path, const QStringList& entries)
     const QByteArray bytes = serialize(entries);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        // Only a refused new file (EACCES, as Qt itself tells it) means "write in place": on a
-        // full disk writing in place would destroy the old file.
-        const bool refusedBeside = errno == EACCES;
+        // Only a refused new file means "write in place": on a full disk writing in place
+        // would destroy the old file.
+        const bool refusedBeside = plainfile::lastOpenRefusedByRights();
         const QString reason = plainfile::reasonOf(file);
         if (!refusedBeside || !QFileInfo(path).isFile())
             return {reason, true};

@@ -12,7 +12,8 @@ namespace memoryceiling {
 // The environment variable that sets the ceiling: bytes, or a number with K, M or G.
 inline constexpr char kVariable[] = "WIRELARK_MEMORY_LIMIT";
 
-// The physical memory and what is free now (Linux: MemTotal and MemAvailable).
+// The physical memory and what is free now, as the system tells it (system_memory_posix.cpp:
+// Linux's MemTotal and MemAvailable; system_memory_win.cpp).
 struct SystemMemory {
     qint64 physical = 0;   // 0: unknown
     qint64 available = 0;  // 0: unknown

@@ -22,5 +22,6 @@ public:
     virtual std::optional<LineErrorCounts> read(qintptr handle) = 0;
 };
 
-// Linux: the TIOCGICOUNT counters of the tty driver; elsewhere none.
+// Linux: the TIOCGICOUNT counters of the tty driver (line_errors_linux.cpp); Windows: the
+// driver's statistics or its error flags (line_errors_win.cpp).
 std::unique_ptr<LineErrorSource> systemLineErrors();

@@ -1,7 +1,6 @@
 #include "serial/port_map.h"
 
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -57,24 +56,6 @@ QStringList orderedSerialDevices(const QStringList& paths)
     for (const DeviceName& name : names)
         devices << name.path;
     return devices;
-}
-
-PortMap PortMap::fromSystem()
-{
-#ifdef Q_OS_WIN
-    QStringList devices;
-    for (int number = 1; number <= 255; ++number)
-        devices << QStringLiteral("COM%1").arg(number);
-    return PortMap(devices);
-#else
-    const QStringList configured = splitPortList(QString::fromLocal8Bit(qgetenv("WIRELARK_PORTS")));
-    if (!configured.isEmpty())
-        return PortMap(configured);
-    QStringList paths;
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
-        paths << port.systemLocation();
-    return PortMap(orderedSerialDevices(paths));
-#endif
 }
 
 QStringList splitPortList(const QString& list)

@@ -3,11 +3,11 @@
 #include <QString>
 #include <QStringList>
 
-// Which device a port number means. On Windows COMn; elsewhere number n is the n-th serial
-// device the system reports, on-board ports (ttyS) first, then USB adapters (ttyUSB, ttyACM),
-// each in natural order of their numbers. WIRELARK_PORTS, a list of device paths separated
-// by ":", replaces that list: COM1 is its first path. Set but naming no path, it counts as
-// not set.
+// Which device a port number means (system_ports_win.cpp, system_ports_posix.cpp). On Windows
+// COMn; elsewhere number n is the n-th serial device the system reports, on-board ports (ttyS)
+// first, then USB adapters (ttyUSB, ttyACM), each in natural order of their numbers.
+// WIRELARK_PORTS, a list of device paths separated by ":", replaces that list: COM1 is its
+// first path. Set but naming no path, it counts as not set.
 class PortMap {
 public:
     explicit PortMap(QStringList devices) : m_devices(std::move(devices)) {}

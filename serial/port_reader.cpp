@@ -54,7 +54,7 @@ public:
                 deviceGone(QStringLiteral("reading failed: the far end closed or the adapter was pulled"));
         });
         m_device = std::move(device);
-        const std::optional<LineErrorCounts> counts = m_lineErrors.read(m_device->handle());
+        const std::optional<LineErrorCounts> counts = m_lineErrors.read(deviceHandle());
         m_hasCounters = counts.has_value();
         m_lastCounts = counts.value_or(LineErrorCounts{});
         return {};
@@ -92,6 +92,9 @@ public:
     }
 
 private:
+    // The system's handle of the device: a descriptor on Linux, a HANDLE on Windows.
+    qintptr deviceHandle() const { return qintptr(m_device->handle()); }
+
     void deviceGone(const QString& reason)
     {
         if (!m_device)
@@ -108,7 +111,7 @@ private:
         std::deque<int> events;
         if (!m_hasCounters)
             return events;
-        const std::optional<LineErrorCounts> counts = m_lineErrors.read(m_device->handle());
+        const std::optional<LineErrorCounts> counts = m_lineErrors.read(deviceHandle());
         if (!counts)
             return events;
         const auto report = [&events](quint64 now, quint64 before, int code) {

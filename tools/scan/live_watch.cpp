@@ -4,24 +4,17 @@
 #include "serial/line_settings.h"
 #include "tools/scan/json_writer.h"
 #include "tools/scan/pcap_writer.h"
+#include "tools/scan/stop_signals.h"
 #include "tools/scan/text_writer.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
-#include <QSocketNotifier>
 
-#include <cerrno>
 #include <chrono>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 
-#if defined(Q_OS_UNIX)
-#include <fcntl.h>
-#include <unistd.h>
-#define WIRELARK_STOP_SIGNALS 1
-#endif
 
 namespace {
 
@@ -56,18 +49,6 @@ int milliseconds(double seconds)
 {
     return static_cast<int>(seconds * 1000.0);
 }
-
-#ifdef WIRELARK_STOP_SIGNALS
-int g_stopPipe[2] = {-1, -1};
-
-extern "C" void onStopSignal(int)
-{
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(g_stopPipe[1], &byte, 1);
-    errno = saved;
-}
-#endif
 
 }  // namespace
 
@@ -258,28 +239,14 @@ void LiveWatch::startTimers()
 
 void LiveWatch::watchSignals()
 {
-#ifdef WIRELARK_STOP_SIGNALS
     // A closed pipe is seen as a failed write and ends the watch quietly.
-    std::signal(SIGPIPE, SIG_IGN);
-    if (::pipe(g_stopPipe) != 0)
-        return;
-    ::fcntl(g_stopPipe[0], F_SETFD, FD_CLOEXEC);
-    ::fcntl(g_stopPipe[1], F_SETFD, FD_CLOEXEC);
-    ::fcntl(g_stopPipe[0], F_SETFL, O_NONBLOCK);
-    ::fcntl(g_stopPipe[1], F_SETFL, O_NONBLOCK);
-    auto* notifier = new QSocketNotifier(g_stopPipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &LiveWatch::stopSignalled);
-    std::signal(SIGINT, onStopSignal);
-    std::signal(SIGTERM, onStopSignal);
-#endif
+    auto* stopSignals = new StopSignals(this);
+    connect(stopSignals, &StopSignals::stopRequested, this, &LiveWatch::stopSignalled);
+    stopSignals->watch();
 }
 
 void LiveWatch::stopSignalled()
 {
-#ifdef WIRELARK_STOP_SIGNALS
-    char pending[16];
-    [[maybe_unused]] const auto taken = ::read(g_stopPipe[0], pending, sizeof pending);
-#endif
     // Stopped again while the output is written out at the end: the rest is given up, as
     // a second Ctrl+C is meant.
     if (m_stop == Stop::None)

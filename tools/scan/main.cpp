@@ -1,6 +1,7 @@
 // wirelark-scan: runs Wirelark's matcher over saved monitor logs, or over the live traffic of
 // a bus probe on a serial port, without a window.
 // Exit status as grep's: 0 a hit, 1 none, 2 an error.
+#include "core/standard_streams.h"
 #include "tools/scan/live_watch.h"
 #include "tools/scan/options.h"
 #include "tools/scan/pcap_writer.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[])
     // costs more per wake-up. Nothing here needs GLib.
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
+    standardstreams::useBinary();
     QCoreApplication app(argc, argv);
     ScanOptions options;
     bool help = false;

@@ -1,17 +1,15 @@
 #include "serial/line_errors.h"
 
-#ifdef Q_OS_LINUX
 #include <linux/serial.h>
 #include <sys/ioctl.h>
-#endif
 
 namespace {
 
+// The tty driver's own counters (TIOCGICOUNT); a pseudo-terminal has none.
 class SystemLineErrors : public LineErrorSource {
 public:
     std::optional<LineErrorCounts> read(qintptr handle) override
     {
-#ifdef Q_OS_LINUX
         serial_icounter_struct counters{};
         if (handle < 0 || ::ioctl(static_cast<int>(handle), TIOCGICOUNT, &counters) != 0)
             return std::nullopt;
@@ -20,10 +18,6 @@ public:
                                static_cast<quint64>(counters.frame),
                                static_cast<quint64>(counters.parity),
                                static_cast<quint64>(counters.brk)};
-#else
-        Q_UNUSED(handle);
-        return std::nullopt;
-#endif
     }
 };
 

@@ -1,0 +1,7 @@
+#include "core/standard_streams.h"
+
+namespace standardstreams {
+
+void useBinary() {}
+
+}  // namespace standardstreams

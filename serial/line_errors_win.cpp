@@ -1,0 +1,66 @@
+#include "serial/line_errors.h"
+
+#include <windows.h>
+#include <ntddser.h>
+
+namespace {
+
+// Windows keeps counters only in the drivers that answer IOCTL_SERIAL_GET_STATS (the
+// system's own serial driver among them). Every driver reports the errors since the last
+// look through ClearCommError; QSerialPort looks there too (for the bytes waiting) and so
+// clears some of them before they are seen here. So the counters come first, and the
+// error flags, counted here as they are seen, stand in where a driver has none.
+class SystemLineErrors : public LineErrorSource {
+public:
+    std::optional<LineErrorCounts> read(qintptr value) override
+    {
+        const auto handle = reinterpret_cast<HANDLE>(value);
+        if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
+            return std::nullopt;
+        if (const std::optional<LineErrorCounts> counted = driverCounters(handle))
+            return counted;
+        DWORD errors = 0;
+        if (!ClearCommError(handle, &errors, nullptr))
+            return std::nullopt;
+        const auto seen = [errors](DWORD flag, quint64& count) {
+            if (errors & flag)
+                ++count;
+        };
+        seen(CE_OVERRUN, m_flags.overrun);
+        seen(CE_RXOVER, m_flags.bufferOverrun);
+        seen(CE_FRAME, m_flags.frame);
+        seen(CE_RXPARITY, m_flags.parity);
+        seen(CE_BREAK, m_flags.breaks);
+        return m_flags;
+    }
+
+private:
+    // The port is open for overlapped use: even this short request needs an OVERLAPPED.
+    static std::optional<LineErrorCounts> driverCounters(HANDLE handle)
+    {
+        SERIALPERF_STATS stats{};
+        OVERLAPPED overlapped{};
+        overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        if (overlapped.hEvent == nullptr)
+            return std::nullopt;
+        DWORD returned = 0;
+        bool answered = DeviceIoControl(handle, IOCTL_SERIAL_GET_STATS, nullptr, 0, &stats, sizeof stats,
+                                        &returned, &overlapped);
+        if (!answered && GetLastError() == ERROR_IO_PENDING)
+            answered = GetOverlappedResult(handle, &overlapped, &returned, TRUE);
+        CloseHandle(overlapped.hEvent);
+        if (!answered || returned < sizeof stats)
+            return std::nullopt;
+        return LineErrorCounts{stats.SerialOverrunErrorCount, stats.BufferOverrunErrorCount, stats.FrameErrorCount,
+                               stats.ParityErrorCount, 0};
+    }
+
+    LineErrorCounts m_flags;
+};
+
+}  // namespace
+
+std::unique_ptr<LineErrorSource> systemLineErrors()
+{
+    return std::make_unique<SystemLineErrors>();
+}
