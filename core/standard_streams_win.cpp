@@ -8,8 +8,9 @@ namespace standardstreams {
 
 void useBinary()
 {
-    for (std::FILE* stream : {stdin, stdout, stderr})
-        _setmode(_fileno(stream), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 }
 
 }  // namespace standardstreams

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test: the plain build, the same suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzz target, and the
-# Debian package built and checked.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzz target, the
+# Debian packages built and checked, and the Windows build with its tests under Wine and its
+# packages (scripts/windows.sh; Qt for Windows is built once per machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -21,3 +22,5 @@ CC=clang-14 CXX=clang++-14 WIRELARK_BUILD=build-fuzz scripts/build.sh -DBUILD_TE
 ctest --test-dir build-fuzz --output-on-failure -j2 -R '^fuzz_'
 
 scripts/package.sh
+
+scripts/windows.sh

@@ -1,9 +1,20 @@
 #include "serial/line_errors.h"
 
 #include <windows.h>
-#include <ntddser.h>
+#include <winioctl.h>
 
 namespace {
+
+// From the driver kit's ntddser.h, whose other declarations need the kernel's headers.
+constexpr DWORD kSerialGetStats = CTL_CODE(FILE_DEVICE_SERIAL_PORT, 35, METHOD_BUFFERED, FILE_ANY_ACCESS);
+struct SerialPerfStats {
+    ULONG ReceivedCount;
+    ULONG TransmittedCount;
+    ULONG FrameErrorCount;
+    ULONG SerialOverrunErrorCount;
+    ULONG BufferOverrunErrorCount;
+    ULONG ParityErrorCount;
+};
 
 // Windows keeps counters only in the drivers that answer IOCTL_SERIAL_GET_STATS (the
 // system's own serial driver among them). Every driver reports the errors since the last
@@ -38,13 +49,13 @@ private:
     // The port is open for overlapped use: even this short request needs an OVERLAPPED.
     static std::optional<LineErrorCounts> driverCounters(HANDLE handle)
     {
-        SERIALPERF_STATS stats{};
+        SerialPerfStats stats{};
         OVERLAPPED overlapped{};
         overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
         if (overlapped.hEvent == nullptr)
             return std::nullopt;
         DWORD returned = 0;
-        bool answered = DeviceIoControl(handle, IOCTL_SERIAL_GET_STATS, nullptr, 0, &stats, sizeof stats,
+        bool answered = DeviceIoControl(handle, kSerialGetStats, nullptr, 0, &stats, sizeof stats,
                                         &returned, &overlapped);
         if (!answered && GetLastError() == ERROR_IO_PENDING)
             answered = GetOverlappedResult(handle, &overlapped, &returned, TRUE);

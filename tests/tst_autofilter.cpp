@@ -174,7 +174,10 @@ void TstAutofilter::refusedSaveKeepsOldFileAndTellsUser_data()
 {
     QTest::addColumn<QString>("obstacle");
     QTest::newRow("Filter4.ini is a folder") << "folder";
+    // On Windows QFile::link makes a shortcut, a plain file of that name: no obstacle there.
+#ifndef Q_OS_WIN
     QTest::newRow("Filter4.ini links into a missing folder") << "dangling link";
+#endif
 }
 
 void TstAutofilter::refusedSaveKeepsOldFileAndTellsUser()

@@ -292,8 +292,8 @@ void TstScan::errorsAndExitStatus_data()
     QTest::newRow("--keep without rotation")
         << QStringList{"--port", "/dev/null", "-e", "A;x", "--save", "x.log", "--keep", "3"} << QByteArray()
         << "--keep needs";
-    QTest::newRow("COM number beyond the ports") << QStringList{"--port", "COM99", "-e", "A;x"} << QByteArray()
-                                                 << "COM99: no such port";
+    QTest::newRow("COM number beyond the ports") << QStringList{"--port", "COM999", "-e", "A;x"} << QByteArray()
+                                                 << "COM999: no such port";
 }
 
 void TstScan::errorsAndExitStatus()

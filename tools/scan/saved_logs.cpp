@@ -210,7 +210,9 @@ private:
 
 bool openLog(const QString& name, QFile& log)
 {
-    const bool opened = name == "-" ? log.open(stdin, QIODevice::ReadOnly)
+    // Standard input by its descriptor: Qt on Windows cannot take a pipe as a FILE*.
+    constexpr int kStandardInput = 0;
+    const bool opened = name == "-" ? log.open(kStandardInput, QIODevice::ReadOnly)
                                     : (log.setFileName(name), log.open(QIODevice::ReadOnly));
     if (!opened)
         complain(QStringLiteral("%1: %2").arg(name, log.errorString()));
