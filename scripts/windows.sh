@@ -184,7 +184,7 @@ cp /usr/share/qt6/translations/{qt_de,qtbase_de,qtmultimedia_de,qtserialport_de}
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' > "$staging/qt.conf"
 cp data/windows/LIESMICH.txt "$staging/LIESMICH.txt"
 cp data/copyright "$staging/copyright.txt"
-sed -i 's/$/\r/' "$staging/copyright.txt"
+sed -i 's/$/\r/' "$staging/copyright.txt" "$staging/LIESMICH.txt"
 
 # Every library a program or plugin loads is in the package or one of Windows' own.
 system_dlls='^(kernel32|user32|gdi32|advapi32|shell32|shcore|ole32|oleaut32|comdlg32|comctl32|imm32|winmm|ws2_32|uxtheme|dwmapi|version|setupapi|shlwapi|msvcrt|mpr|netapi32|userenv|wtsapi32|d3d9|d3d11|dxgi|dwrite|uiautomationcore|authz|rpcrt4|winspool.drv|api-ms-win-.*)\.dll$'
@@ -216,4 +216,7 @@ setup=$package/wirelark-$version-setup.exe
 makensis -V2 -DVERSION="$version" -DPACKAGE="$package" -DSTAGING="$staging" -DOUTFILE="$setup" \
   -DICON="$build/app/generated/icons/wirelark.ico" data/windows/wirelark.nsi
 
+if [ "$run_tests" = 1 ]; then
+  tests/windows/installer.sh "$setup" "$staging"
+fi
 ls -l "$zip" "$setup"

@@ -4,7 +4,9 @@
 ; has them): the programs in %LOCALAPPDATA%\Programs\Wirelark, and a Start-menu entry that
 ; starts Wirelark in Documents\Wirelark, where Filter4.ini and the monitor logs live. The
 ; uninstaller removes what was installed and leaves that folder with the user's files.
-Unicode true
+; A 64-bit installer for the 64-bit program: it runs where Wirelark runs (and under a
+; 64-bit Wine without its 32-bit half).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
