@@ -140,6 +140,7 @@ if [ "$run_tests" = 1 ]; then
   echo "== Tests under Wine"
   if [ ! -f "$wine_prefix/system.reg" ]; then
     "${wine_run[@]}" wineboot --init > /dev/null 2>&1 || true
+    WINEPREFIX=$wine_prefix /usr/lib/wine/wineserver --wait || true
   fi
   # The tests' offscreen platform reads fonts from Qt's lib/fonts: there go the faces that
   # the window asks for on Debian.
@@ -152,7 +153,7 @@ if [ "$run_tests" = 1 ]; then
   mkdir -p "$qt/translations"
   ln -sf /usr/share/qt6/translations/{qt_de,qtbase_de,qtmultimedia_de,qtserialport_de}.qm "$qt/translations/"
   # One Wine server for the whole run, not one per test program.
-  WINEPREFIX=$wine_prefix /usr/lib/wine/wineserver --persistent=60
+  WINEPREFIX=$wine_prefix /usr/lib/wine/wineserver --persistent=60 || true
   trap 'WINEPREFIX=$wine_prefix /usr/lib/wine/wineserver --kill 2>/dev/null || true' EXIT
   ctest --test-dir "$build/app" --output-on-failure -j2
   tests/windows/end_to_end.sh "$build/host" "$build/app" "$wine_prefix" "$qt/bin"
