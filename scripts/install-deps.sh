@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Wirelark needs to build, run, test and package on Debian 12 (clang for the
 # fuzzers, dpkg-dev and the desktop-file and AppStream validators for the package, tshark
-# that reads back what wirelark-scan --pcap writes).
+# that reads back what wirelark-scan --pcap writes). Given package names, it installs those
+# instead (scripts/windows.sh names what the Windows build needs).
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
   dpkg-dev desktop-file-utils appstream lintian man-db
   tshark
 )
+[ "$#" -eq 0 ] || packages=("$@")
 
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then

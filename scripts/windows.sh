@@ -18,21 +18,10 @@ for argument in "$@"; do
   esac
 done
 
-packages=(
-  g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev xz-utils
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+scripts/install-deps.sh \
+  g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev xz-utils \
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
   wine64 nsis zip unzip xvfb xauth fonts-liberation fonts-comic-neue fonts-dejavu-core
-)
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  "${as_root[@]}" apt-get update
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
 
 qt_version=6.4.2
 qt_base_package="qt6-base=$qt_version+dfsg-10"

@@ -23,6 +23,16 @@ struct SerialPerfStats {
 // error flags, counted here as they are seen, stand in where a driver has none.
 class SystemLineErrors : public LineErrorSource {
 public:
+    // One event for every request, not one per arrival.
+    SystemLineErrors() : m_answered(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    ~SystemLineErrors() override
+    {
+        if (m_answered != nullptr)
+            CloseHandle(m_answered);
+    }
+    SystemLineErrors(const SystemLineErrors&) = delete;
+    SystemLineErrors& operator=(const SystemLineErrors&) = delete;
+
     std::optional<LineErrorCounts> read(qintptr value) override
     {
         const auto handle = reinterpret_cast<HANDLE>(value);
@@ -47,25 +57,25 @@ public:
 
 private:
     // The port is open for overlapped use: even this short request needs an OVERLAPPED.
-    static std::optional<LineErrorCounts> driverCounters(HANDLE handle)
+    std::optional<LineErrorCounts> driverCounters(HANDLE handle)
     {
+        if (m_answered == nullptr)
+            return std::nullopt;
         SerialPerfStats stats{};
         OVERLAPPED overlapped{};
-        overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        if (overlapped.hEvent == nullptr)
-            return std::nullopt;
+        overlapped.hEvent = m_answered;
         DWORD returned = 0;
         bool answered = DeviceIoControl(handle, kSerialGetStats, nullptr, 0, &stats, sizeof stats,
                                         &returned, &overlapped);
         if (!answered && GetLastError() == ERROR_IO_PENDING)
             answered = GetOverlappedResult(handle, &overlapped, &returned, TRUE);
-        CloseHandle(overlapped.hEvent);
         if (!answered || returned < sizeof stats)
             return std::nullopt;
         return LineErrorCounts{stats.SerialOverrunErrorCount, stats.BufferOverrunErrorCount, stats.FrameErrorCount,
                                stats.ParityErrorCount, 0};
     }
 
+    HANDLE m_answered;
     LineErrorCounts m_flags;
 };
 

@@ -7,7 +7,8 @@
 # and Ctrl+C stops the watch cleanly with its summary.
 #   tests/windows/end_to_end.sh HOST_BUILD WINDOWS_BUILD WINE_PREFIX QT_BIN
 set -euo pipefail
-host=$1 app=$2 prefix=$3 qt_bin=$4
+# Absolute, as the script works in a folder of its own.
+host=$(cd "$1" && pwd) app=$(cd "$2" && pwd) prefix=$(cd "$3" && pwd) qt_bin=$(cd "$4" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 wine_run=("$here/../../cmake/wine-run" "$prefix" "$qt_bin")
 export WINEPREFIX=$prefix WINEDEBUG=-all
