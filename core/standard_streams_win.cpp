@@ -1,8 +1,11 @@
 #include "core/standard_streams.h"
 
+#include <QString>
+
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 
 namespace standardstreams {
 
@@ -11,6 +14,39 @@ void useBinary()
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+}
+
+bool isConsole(int fd)
+{
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    DWORD mode = 0;
+    return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
+}
+
+bool writeConsole(int fd, const QByteArray& localText)
+{
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    // WriteConsoleW shows the characters whatever the console's code page.
+    const std::wstring text = QString::fromLocal8Bit(localText).toStdWString();
+    const wchar_t* at = text.data();
+    DWORD left = DWORD(text.size());
+    while (left > 0) {
+        DWORD written = 0;
+        if (!WriteConsoleW(handle, at, left, &written, nullptr) || written == 0)
+            return false;
+        at += written;
+        left -= written;
+    }
+    return true;
+}
+
+void writeError(const QByteArray& localText)
+{
+    std::fflush(stderr);
+    if (isConsole(_fileno(stderr)) && writeConsole(_fileno(stderr), localText))
+        return;
+    std::fwrite(localText.constData(), 1, std::size_t(localText.size()), stderr);
+    std::fflush(stderr);
 }
 
 }  // namespace standardstreams

@@ -10,14 +10,10 @@ namespace {
 QString canonical(const LineSettings& settings)
 {
     const char* parity = "neoms";
-    const int parityIndex = settings.parity == QSerialPort::NoParity     ? 0
-                            : settings.parity == QSerialPort::EvenParity ? 1
-                            : settings.parity == QSerialPort::OddParity  ? 2
-                            : settings.parity == QSerialPort::MarkParity ? 3
-                                                                         : 4;
-    const QString stop = settings.stopBits == QSerialPort::OneStop          ? QStringLiteral("1")
-                         : settings.stopBits == QSerialPort::OneAndHalfStop ? QStringLiteral("1.5")
-                                                                            : QStringLiteral("2");
+    const int parityIndex = static_cast<int>(settings.parity);
+    const QString stop = settings.stopBits == LineSettings::StopBits::One          ? QStringLiteral("1")
+                         : settings.stopBits == LineSettings::StopBits::OneAndHalf ? QStringLiteral("1.5")
+                                                                                   : QStringLiteral("2");
     return QStringLiteral("%1,%2,%3,%4")
         .arg(settings.baudRate)
         .arg(QLatin1Char(parity[parityIndex]))

@@ -2,8 +2,8 @@
 # Builds Wirelark for 64-bit Windows on Debian 12, tests it under Wine and packages it:
 #   build-windows/package/wirelark-<version>-win64.zip        unzip and run
 #   build-windows/package/wirelark-<version>-setup.exe        the installer
-# Qt 6.4.2 for Windows is built once per machine from Debian's own qt6-base source package
-# (and QtSerialPort's source archive), with Debian's MinGW-w64, and kept outside the checkout
+# Qt 6.4.2 for Windows is built once per machine from Debian's own qt6-base source package,
+# with Debian's MinGW-w64, and kept outside the checkout
 # in $WIRELARK_WINDOWS_CACHE (~/.cache/wirelark-windows); it is built again only when what
 # goes into it changes.
 #   scripts/windows.sh [--no-tests]
@@ -25,13 +25,11 @@ scripts/install-deps.sh \
 
 qt_version=6.4.2
 qt_base_package="qt6-base=$qt_version+dfsg-10"
-serialport_archive=${WIRELARK_QTSERIALPORT_ARCHIVE:-$source/../shared/third_party/qtserialport-everywhere-src-$qt_version.tar.xz}
-serialport_sha256=fb98dc5a4a4aef663510adc3e488e03383c0dbbca45e93c6a674e49eeab501c5
 cache=${WIRELARK_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/wirelark-windows}
 toolchain=$source/cmake/mingw-w64-x86_64.cmake
 
-# Only what Wirelark uses: Core, Gui, Widgets, Test and SerialPort, the Windows platform
-# plugin (and offscreen, for the tests) and the styles.
+# Only what Wirelark uses: Core, Gui, Widgets and Test, the Windows platform plugin (and
+# offscreen, for the tests) and the styles. The serial port is read with Win32 itself.
 qt_features=(
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF
   -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
@@ -46,7 +44,7 @@ qt_features=(
 
 # The Qt for Windows in the cache is built again when anything that goes into it changes.
 qt_recipe=$( {
-  echo "$qt_base_package $serialport_sha256"
+  echo "$qt_base_package"
   printf '%s\n' "${qt_features[@]}"
   cat "$toolchain"
   x86_64-w64-mingw32-g++-posix --version | head -n 1
@@ -55,6 +53,15 @@ qt_recipe=$( {
 qt=$cache/qt-$qt_version-mingw
 
 # BEGIN QT BUILD
+# A deb-src line for every archive that this machine's apt takes Debian 12's main from.
+debian_source_list() {
+  local codename
+  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 'Created-By: Packages' |
+    awk -v release="$codename" '$2 == release && $3 == "main" { print "deb-src " $1 " " $2 " main" }' |
+    sort -u | grep . || { echo "apt has no archive for Debian's $codename main (apt-get update?)" >&2; return 1; }
+}
+
 # Qt is built in $WIRELARK_QT_WORK ($cache/work by default), which is kept until the build
 # has succeeded: a build that was stopped, or whose options changed, goes on from there.
 build_qt() {
@@ -63,20 +70,16 @@ build_qt() {
   local qtbase
   qtbase=$(find "$work" -maxdepth 1 -type d -name "qt6-base-*" | head -n 1)
   if [ -z "$qtbase" ]; then
-    # Debian's source package, through a sources list of our own: the machine's apt setup
+    # Debian's source package, from the archive this machine's apt already uses (its
+    # mirror, proxy and keys), through a sources list of our own: the machine's apt setup
     # stays as it is.
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" \
-      > "$work/apt/sources.list"
+    debian_source_list > "$work/apt/sources.list"
     local apt=(apt-get -o Dir::Etc::SourceList="$work/apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
                -o Dir::State::Lists="$work/apt/lists" -o Dir::Cache="$work/apt/cache"
                -o APT::Sandbox::User=root)
     "${apt[@]}" update
     (cd "$work" && "${apt[@]}" source "$qt_base_package")
     qtbase=$(find "$work" -maxdepth 1 -type d -name "qt6-base-*" | head -n 1)
-  fi
-  if [ ! -d "$work/qtserialport-everywhere-src-$qt_version" ]; then
-    echo "$serialport_sha256  $serialport_archive" | sha256sum -c -
-    tar -xJf "$serialport_archive" -C "$work"
   fi
 
   # The toolchain goes with the Qt it built: Qt's own toolchain file loads it from there.
@@ -90,11 +93,6 @@ build_qt() {
     "${qt_features[@]}"
   cmake --build "$work/qtbase-build" --parallel "$(nproc)"
   cmake --install "$work/qtbase-build"
-
-  "$qt/bin/qt-cmake" -G Ninja -S "$work/qtserialport-everywhere-src-$qt_version" \
-    -B "$work/qtserialport-build" -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-  cmake --build "$work/qtserialport-build" --parallel "$(nproc)"
-  cmake --install "$work/qtserialport-build"
   rm -rf "$work"
   echo "$qt_recipe" > "$qt/built"
 }

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -25,3 +26,10 @@ public:
 // Linux: the TIOCGICOUNT counters of the tty driver (line_errors_linux.cpp); Windows: the
 // driver's statistics or its error flags (line_errors_win.cpp).
 std::unique_ptr<LineErrorSource> systemLineErrors();
+
+// Windows only: the error flags a driver reports through ClearCommError (its CE_ bits) since
+// the last look, or nothing when it cannot be asked.
+using CommErrorFlags = std::function<std::optional<quint32>(qintptr handle)>;
+// Windows only: counters kept from such flags, one count for every report of a flag, as for
+// a driver without statistics; tests give scripted flags in place of the driver's.
+std::unique_ptr<LineErrorSource> lineErrorsFromFlags(CommErrorFlags flags);

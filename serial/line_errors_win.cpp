@@ -18,13 +18,16 @@ struct SerialPerfStats {
 
 // Windows keeps counters only in the drivers that answer IOCTL_SERIAL_GET_STATS (the
 // system's own serial driver among them). Every driver reports the errors since the last
-// look through ClearCommError; QSerialPort looks there too (for the bytes waiting) and so
-// clears some of them before they are seen here. So the counters come first, and the
-// error flags, counted here as they are seen, stand in where a driver has none.
+// look through ClearCommError, which nothing else here calls: the counters come first, and
+// the error flags, counted here as they are seen, stand in where a driver has none.
 class SystemLineErrors : public LineErrorSource {
 public:
-    // One event for every request, not one per arrival.
-    SystemLineErrors() : m_answered(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    // askDriver: the driver's own counters are asked first.
+    SystemLineErrors(CommErrorFlags flags, bool askDriver)
+        // One event for every request, not one per arrival.
+        : m_flagsOf(std::move(flags)), m_answered(askDriver ? CreateEventW(nullptr, TRUE, FALSE, nullptr) : nullptr)
+    {
+    }
     ~SystemLineErrors() override
     {
         if (m_answered != nullptr)
@@ -40,9 +43,10 @@ public:
             return std::nullopt;
         if (const std::optional<LineErrorCounts> counted = driverCounters(handle))
             return counted;
-        DWORD errors = 0;
-        if (!ClearCommError(handle, &errors, nullptr))
+        const std::optional<quint32> flags = m_flagsOf(value);
+        if (!flags)
             return std::nullopt;
+        const DWORD errors = *flags;
         const auto seen = [errors](DWORD flag, quint64& count) {
             if (errors & flag)
                 ++count;
@@ -75,6 +79,7 @@ private:
                                stats.ParityErrorCount, 0};
     }
 
+    CommErrorFlags m_flagsOf;
     HANDLE m_answered;
     LineErrorCounts m_flags;
 };
@@ -83,5 +88,17 @@ private:
 
 std::unique_ptr<LineErrorSource> systemLineErrors()
 {
-    return std::make_unique<SystemLineErrors>();
+    return std::make_unique<SystemLineErrors>(
+        [](qintptr handle) -> std::optional<quint32> {
+            DWORD errors = 0;
+            if (!ClearCommError(reinterpret_cast<HANDLE>(handle), &errors, nullptr))
+                return std::nullopt;
+            return quint32(errors);
+        },
+        true);
+}
+
+std::unique_ptr<LineErrorSource> lineErrorsFromFlags(CommErrorFlags flags)
+{
+    return std::make_unique<SystemLineErrors>(std::move(flags), false);
 }

@@ -2,36 +2,41 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
-std::optional<QSerialPort::Parity> parityOf(const QString& field)
+using Parity = LineSettings::Parity;
+using StopBits = LineSettings::StopBits;
+
+std::optional<Parity> parityOf(const QString& field)
 {
     if (field.size() != 1)
         return std::nullopt;
     switch (field[0].toLower().unicode()) {
-    case 'n': return QSerialPort::NoParity;
-    case 'e': return QSerialPort::EvenParity;
-    case 'o': return QSerialPort::OddParity;
-    case 'm': return QSerialPort::MarkParity;
-    case 's': return QSerialPort::SpaceParity;
+    case 'n': return Parity::None;
+    case 'e': return Parity::Even;
+    case 'o': return Parity::Odd;
+    case 'm': return Parity::Mark;
+    case 's': return Parity::Space;
     default: return std::nullopt;
     }
 }
 
-std::optional<QSerialPort::DataBits> dataBitsOf(const QString& field)
+std::optional<int> dataBitsOf(const QString& field)
 {
-    if (field == QLatin1String("5")) return QSerialPort::Data5;
-    if (field == QLatin1String("6")) return QSerialPort::Data6;
-    if (field == QLatin1String("7")) return QSerialPort::Data7;
-    if (field == QLatin1String("8")) return QSerialPort::Data8;
+    for (int bits = 5; bits <= 8; ++bits) {
+        if (field == QString::number(bits))
+            return bits;
+    }
     return std::nullopt;
 }
 
-std::optional<QSerialPort::StopBits> stopBitsOf(const QString& field)
+std::optional<StopBits> stopBitsOf(const QString& field)
 {
-    if (field == QLatin1String("1")) return QSerialPort::OneStop;
-    if (field == QLatin1String("1.5")) return QSerialPort::OneAndHalfStop;
-    if (field == QLatin1String("2")) return QSerialPort::TwoStop;
+    if (field == QLatin1String("1")) return StopBits::One;
+    if (field == QLatin1String("1.5")) return StopBits::OneAndHalf;
+    if (field == QLatin1String("2")) return StopBits::Two;
     return std::nullopt;
 }
 

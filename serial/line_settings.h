@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSerialPort>
 #include <QString>
 
 #include <optional>
@@ -11,11 +10,15 @@ inline const QString kProbeLineSettings = QStringLiteral("115200,n,8,1");
 inline constexpr int kProbeLineRate = 11520;
 
 // "baud,parity,data bits,stop bits" as the component's Settings takes it, e.g. "115200,n,8,1".
+// The serial layer's own words for them: each system's reader turns them into its own.
 struct LineSettings {
+    enum class Parity { None, Even, Odd, Mark, Space };
+    enum class StopBits { One, OneAndHalf, Two };
+
     qint32 baudRate = 9600;
-    QSerialPort::Parity parity = QSerialPort::NoParity;
-    QSerialPort::DataBits dataBits = QSerialPort::Data8;
-    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+    Parity parity = Parity::None;
+    int dataBits = 8;  // 5 to 8
+    StopBits stopBits = StopBits::One;
 };
 
 // Parity n, e, o, m, s (either case); data bits 5 to 8; stop bits 1, 1.5 or 2. Anything

@@ -15,6 +15,9 @@ public:
     // The mapping of this system, read once: from WIRELARK_PORTS when set.
     static PortMap fromSystem();
 
+    // Why a number may map to nothing, for a message: the numbers this system has.
+    QString numbering() const;
+
     // The device of a port number; empty when the number maps to nothing.
     QString device(int number) const;
     const QStringList& devices() const { return m_devices; }

@@ -7,13 +7,10 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
-#include <QThread>
 
 #include <atomic>
 #include <deque>
 #include <memory>
-
-class QSerialPort;
 
 // What arrived from the device since the last take.
 struct Arrivals {
@@ -28,6 +25,8 @@ struct Arrivals {
 // characters beyond it are counted as lost. Arrivals of a slow line are collected for a few
 // milliseconds in the driver before they are read, so that a device that hands over
 // characters every millisecond costs one wake-up per collection, not one per delivery.
+// The device itself is read by each system's own Worker: QSerialPort on Linux
+// (port_reader_qt.cpp), Win32 on Windows (port_reader_win.cpp).
 class PortReader : public QObject {
     Q_OBJECT
 public:
@@ -57,6 +56,15 @@ signals:
 
 private:
     class Worker;
+    // Stops the worker's reading and closes its device before it is deleted.
+    struct WorkerStop {
+        void operator()(Worker* worker) const;
+    };
+    // Opens the device and starts the system's worker on it; the system's reason when it
+    // cannot (m_worker then stays empty).
+    QString startWorker(const QString& path, const LineSettings& settings);
+    // Any thread: the held-back worker reads on.
+    void resumeWorker();
     void hand(const QByteArray& bytes, std::deque<int> lineEvents, const QString& goneReason = {});
     // The reader's thread: how many characters may be taken now; with none, reading is held
     // back until the taker resumes it.
@@ -66,8 +74,7 @@ private:
     void resumeIfRoom();
 
     LineErrorSource& m_lineErrors;
-    QThread m_thread;
-    std::unique_ptr<Worker> m_worker;  // lives in m_thread while it runs
+    std::unique_ptr<Worker, WorkerStop> m_worker;
 
     QMutex m_lock;  // guards m_inbox
     Arrivals m_inbox;

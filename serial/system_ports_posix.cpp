@@ -13,3 +13,8 @@ PortMap PortMap::fromSystem()
         paths << port.systemLocation();
     return PortMap(orderedSerialDevices(paths));
 }
+
+QString PortMap::numbering() const
+{
+    return QStringLiteral("this system has %1 serial ports; WIRELARK_PORTS names others").arg(m_devices.size());
+}

@@ -1,6 +1,6 @@
 #include "serial/port_map.h"
 
-// Port n is the system's own COMn (\\.\COMn, as QSerialPort opens it), whether it exists
+// Port n is the system's own COMn (opened as \\.\COMn), whether it exists
 // now or not: an adapter plugged in later keeps its number.
 PortMap PortMap::fromSystem()
 {
@@ -8,4 +8,9 @@ PortMap PortMap::fromSystem()
     for (int number = 1; number <= 255; ++number)
         devices << QStringLiteral("COM%1").arg(number);
     return PortMap(devices);
+}
+
+QString PortMap::numbering() const
+{
+    return QStringLiteral("Windows numbers serial ports COM1 to COM%1").arg(m_devices.size());
 }

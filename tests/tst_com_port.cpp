@@ -1,33 +1,60 @@
 // The window on the system's own first port, as users run it: the port list, the monitor,
-// the hits, Save and Exit over the real serial path. It needs a bus probe, or the simulated
-// one, on COM1: tests/windows/end_to_end.sh links Wine's COM1 to the simulator and sets
-// WIRELARK_TEST_PROBE_ON_COM1; on Linux WIRELARK_PORTS names the simulator's link.
+// the hits, Save and Exit over the real serial path, and the device going away. It needs
+// the simulated probe on COM1, started afresh with the same seed and count after each time
+// it closed: tests/windows/probe_on_com1.sh links Wine's COM1 to it and sets
+// WIRELARK_TEST_PROBE_ON_COM1 (the link's path), WIRELARK_TEST_PROBE_SEED and
+// WIRELARK_TEST_PROBE_COUNT.
 #include "scripted_dialogs.h"
+#include "tools/probe_traffic.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
+namespace {
+
+// The probe sends this much, then closes its line.
+constexpr int kProbeWait = 30000;
+
+QByteArray storedEntries()
+{
+    return "s90a00ar91a;LM75: Temperatur lesen\r\nsA0np;EEPROM besch\xe4\x66tigt (NACK)\r\n?p;STOP\r\n";
+}
+
+}  // namespace
+
 class TstComPort : public QObject {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void windowOnTheProbe();
+    void windowReceivesTheProbeUntilItGoes();
+    void closingSwitchesTheMonitorOff();
 
 private:
+    // A window with the stored entries read and all of them selected, switched on.
+    void openOnTheProbe(TestWindow& window);
+
     std::unique_ptr<QTemporaryDir> m_folder;
 };
 
 void TstComPort::init()
 {
+    if (!qEnvironmentVariableIsSet("WIRELARK_TEST_PROBE_ON_COM1"))
+        QSKIP("no simulated probe on COM1 (WIRELARK_TEST_PROBE_ON_COM1 is not set)");
+    // The probe is started again after it closed: wait until its line is there.
+    const QString link = qEnvironmentVariable("WIRELARK_TEST_PROBE_ON_COM1");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(link), 10000);
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir::setCurrent(m_folder->path()));
+    QVERIFY(writeBytes(QStringLiteral("Filter4.ini"), storedEntries()));
 }
 
 void TstComPort::cleanup()
@@ -36,45 +63,72 @@ void TstComPort::cleanup()
     m_folder.reset();
 }
 
-void TstComPort::windowOnTheProbe()
+void TstComPort::openOnTheProbe(TestWindow& window)
 {
-    if (!qEnvironmentVariableIsSet("WIRELARK_TEST_PROBE_ON_COM1"))
-        QSKIP("no bus probe on COM1 (WIRELARK_TEST_PROBE_ON_COM1 is not set)");
-    const QByteArray stored = "s90a00ar91a;LM75: Temperatur lesen\r\nsA0np;EEPROM besch\xe4\x66tigt (NACK)\r\n";
-    QVERIFY(writeBytes(QStringLiteral("Filter4.ini"), stored));
-    ScriptedDialogs dialogs;
-    TestWindow window(dialogs);
     window.Form_Load();
     auto* ports = window.control<QComboBox>("cboPort");
     QVERIFY(ports->count() >= 1);
     QCOMPARE(ports->itemText(0), QStringLiteral(" 1"));
-    QCOMPARE(window.entries("lstAutoFilter"),
-             (QStringList{"s90a00ar91a;LM75: Temperatur lesen", "sA0np;EEPROM besch\u00e4ftigt (NACK)"}));
-
     ListBox* filters = window.list("lstAutoFilter");
-    filters->AddItem(QStringLiteral("?p;STOP"));
+    QCOMPARE(filters->ListCount(), 3);
     for (int row = 0; row < filters->ListCount(); ++row)
         filters->SetSelected(row, true);
     window.cmdPortOpen_Click();
     QCOMPARE(window.control<QPushButton>("cmdPortOpen")->text(), QStringLiteral("Schlie\u00dfen"));
-    QTRY_VERIFY_WITH_TIMEOUT(window.list("lstMonitor")->ListCount() > 50, 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(window.entries("lstResult").join(u'\n').contains(QStringLiteral("LM75: Temperatur lesen")),
-                             20000);
-    QVERIFY(window.entries("lstResult").join(u'\n').contains(QStringLiteral("STOP")));
+}
 
-    // Save writes the monitor lines as they stand, each ending in CR LF.
+// Everything the probe sent reaches the monitor in order, the hits are listed, and when the
+// probe closes its line the switch goes back to off with a message; Save then writes what
+// was received, byte for byte.
+void TstComPort::windowReceivesTheProbeUntilItGoes()
+{
+    ScriptedDialogs dialogs;
+    TestWindow window(dialogs);
+    openOnTheProbe(window);
+    QTRY_VERIFY_WITH_TIMEOUT(window.control<QPushButton>("cmdPortOpen")->text() == QStringLiteral("\u00d6ffnen"), 60000);
+    QCOMPARE(window.control<QLabel>("lblMonitor")->text(), QStringLiteral("Monitor inaktiv"));
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY2(dialogs.messages[0].text.startsWith(QStringLiteral("Die Verbindung zu COM1 ist abgebrochen")),
+             qPrintable(dialogs.messages[0].text));
+
+    const int count = qEnvironmentVariableIntValue("WIRELARK_TEST_PROBE_COUNT");
+    const QByteArray sent =
+        ProbeTraffic(static_cast<std::uint32_t>(qEnvironmentVariableIntValue("WIRELARK_TEST_PROBE_SEED")))
+            .generate(count)
+            .left(count);
+    QVERIFY(count > 0);
+    const QByteArray received = window.entries("lstMonitor").join(QString()).toLatin1();
+    QCOMPARE(received.size(), sent.size());
+    QVERIFY(received == sent);
+    const QString hits = window.entries("lstResult").join(u'\n');
+    QCOMPARE(hits.count(QStringLiteral("STOP(?p)")), sent.count('p'));
+    QVERIFY(hits.contains(QStringLiteral("LM75: Temperatur lesen(s90a00ar91a)")));
+
+    // The log holds every line as the monitor shows it, CR LF after each: what was sent.
     dialogs.saveAnswers.enqueue(QStringLiteral("monitor.log"));
-    window.cmdPortOpen_Click();
-    const QStringList shown = window.entries("lstMonitor");
     window.control<QPushButton>("cmdSaveMon")->click();
-    QByteArray expected;
-    for (const QString& line : shown)
-        expected += line.toLatin1() + "\r\n";
-    QCOMPARE(readBytes(QStringLiteral("monitor.log")), expected);
+    QByteArray log = readBytes(QStringLiteral("monitor.log"));
+    QVERIFY(log.endsWith("\r\n"));
+    QCOMPARE(log.replace("\r\n", ""), sent);
 
-    // Exit stores the list, the entry added here with it.
+    // Exit stores the list as it was read.
     window.cmdClose_Click();
-    QCOMPARE(readBytes(QStringLiteral("Filter4.ini")), stored + "?p;STOP\r\n");
+    QCOMPARE(readBytes(QStringLiteral("Filter4.ini")), storedEntries());
+}
+
+// The second click closes the port: the off look, and nothing more arrives.
+void TstComPort::closingSwitchesTheMonitorOff()
+{
+    ScriptedDialogs dialogs;
+    TestWindow window(dialogs);
+    openOnTheProbe(window);
+    QTRY_VERIFY_WITH_TIMEOUT(window.list("lstMonitor")->ListCount() > 20, kProbeWait);
+    window.cmdPortOpen_Click();
+    QCOMPARE(window.control<QPushButton>("cmdPortOpen")->text(), QStringLiteral("\u00d6ffnen"));
+    QCOMPARE(window.control<QLabel>("lblMonitor")->text(), QStringLiteral("Monitor inaktiv"));
+    const QStringList shown = window.entries("lstMonitor");
+    QTest::qWait(300);
+    QCOMPARE(window.entries("lstMonitor"), shown);
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.value(0).text));
 }
 

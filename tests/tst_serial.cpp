@@ -136,11 +136,13 @@ void TstSerial::settingsAreParsed_data()
     QTest::addColumn<int>("parity");
     QTest::addColumn<int>("dataBits");
     QTest::addColumn<int>("stopBits");
-    QTest::newRow("probe line") << "115200,n,8,1" << true << 115200 << int(QSerialPort::NoParity) << 8 << 1;
-    QTest::newRow("even, 7, 2") << "9600,e,7,2" << true << 9600 << int(QSerialPort::EvenParity) << 7 << 2;
-    QTest::newRow("odd, 5, 1.5") << "300,O,5,1.5" << true << 300 << int(QSerialPort::OddParity) << 5 << 3;
-    QTest::newRow("mark") << "1200,m,6,1" << true << 1200 << int(QSerialPort::MarkParity) << 6 << 1;
-    QTest::newRow("space") << "1200,s,8,1" << true << 1200 << int(QSerialPort::SpaceParity) << 8 << 1;
+    using Parity = LineSettings::Parity;
+    using Stop = LineSettings::StopBits;
+    QTest::newRow("probe line") << "115200,n,8,1" << true << 115200 << int(Parity::None) << 8 << int(Stop::One);
+    QTest::newRow("even, 7, 2") << "9600,e,7,2" << true << 9600 << int(Parity::Even) << 7 << int(Stop::Two);
+    QTest::newRow("odd, 5, 1.5") << "300,O,5,1.5" << true << 300 << int(Parity::Odd) << 5 << int(Stop::OneAndHalf);
+    QTest::newRow("mark") << "1200,m,6,1" << true << 1200 << int(Parity::Mark) << 6 << int(Stop::One);
+    QTest::newRow("space") << "1200,s,8,1" << true << 1200 << int(Parity::Space) << 8 << int(Stop::One);
     QTest::newRow("unknown parity") << "9600,x,8,1" << false << 0 << 0 << 0 << 0;
     QTest::newRow("nine data bits") << "9600,n,9,1" << false << 0 << 0 << 0 << 0;
     QTest::newRow("three stop bits") << "9600,n,8,3" << false << 0 << 0 << 0 << 0;

@@ -119,9 +119,7 @@ bool LiveWatch::openPort()
     const int number = match.hasMatch() ? match.captured(1).toInt() : 1;
     m_device = ports.device(number);
     if (m_device.isEmpty()) {
-        complain(QStringLiteral("%1: no such port (this system has %2 serial ports; WIRELARK_PORTS names others)")
-                     .arg(m_options.port)
-                     .arg(ports.devices().size()));
+        complain(QStringLiteral("%1: no such port (%2)").arg(m_options.port, ports.numbering()));
         return false;
     }
     m_port = std::make_unique<MSComm>(std::move(ports), std::move(m_lineErrors));

@@ -2,6 +2,7 @@
 
 #include "core/byte_size.h"
 #include "core/filter_file.h"
+#include "core/standard_streams.h"
 
 #include <QFile>
 
@@ -75,8 +76,7 @@ QByteArray complaintLine(const QString& message)
 
 void complain(const QString& message)
 {
-    std::fputs(complaintLine(message).constData(), stderr);
-    std::fflush(stderr);
+    standardstreams::writeError(complaintLine(message));
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "tools/scan/output_queue.h"
 
 #include "core/plain_file.h"
+#include "core/standard_streams.h"
 
 #include <QFile>
 
@@ -75,6 +76,8 @@ void OutputQueue::writeLoop(int fd, std::shared_ptr<State> shared)
     State& state = *shared;
     QFile out;
     const bool opened = out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    // A person at a Windows console reads the text in the console's own code page.
+    const bool console = standardstreams::isConsole(fd);
     for (;;) {
         QByteArray block;
         {
@@ -86,7 +89,8 @@ void OutputQueue::writeLoop(int fd, std::shared_ptr<State> shared)
             state.blocks.pop_front();
         }
         QString reason;
-        const bool written = opened && plainfile::writeAll(out, block, &reason);
+        const bool written = console ? standardstreams::writeConsole(fd, block)
+                                     : opened && plainfile::writeAll(out, block, &reason);
         std::lock_guard<std::mutex> guard(state.lock);
         state.queued -= block.size();
         if (!written) {
