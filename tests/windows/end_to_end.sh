@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The Windows build against the Linux build on the same traffic, and through Wine's serial
-# layer. The simulated probe runs on a pseudo-terminal and the Linux wirelark-scan captures
-# it live; wirelark-scan.exe must print from that capture exactly what the Linux build
-# printed live (hits, decoded transactions, places), and write the same pcapng byte for
-# byte. Then Wine's COM1 is linked to the simulator: wirelark-scan.exe --port COM1 opens it,
-# and Ctrl+C stops the watch cleanly with its summary.
+# layer. First a capture: the Linux wirelark-scan captures the simulated probe live, and
+# wirelark-scan.exe must print from that capture exactly what the Linux build printed live
+# and write the same pcapng byte for byte. Then live: Wine's COM1 is linked to the
+# simulator, and wirelark-scan.exe --port COM1 must print and save exactly what the Linux
+# build prints and saves for the same characters; go on across the probe's line closing
+# and coming back (--reconnect); write everything out on Ctrl+C; and take the probe
+# sending as fast as it can without losing a character.
 #   tests/windows/end_to_end.sh HOST_BUILD WINDOWS_BUILD WINE_PREFIX QT_BIN
 set -euo pipefail
 # Absolute, as the script works in a folder of its own.
@@ -14,24 +16,37 @@ wine_run=("$here/../../cmake/wine-run" "$prefix" "$qt_bin")
 export WINEPREFIX=$prefix WINEDEBUG=-all
 work=$(mktemp -d)
 simulator=
+probes=
 cleanup() {
   [ -z "$simulator" ] || kill "$simulator" 2>/dev/null || true
+  [ -z "$probes" ] || kill "$probes" 2>/dev/null || true
+  "${wine_run[@]}" reg delete 'HKLM\Software\Wine\Ports' /v COM1 /f > /dev/null 2>&1 || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-"$host/wirelark-probe-sim" --link "$work/probe" --seed 28 > "$work/probe.path" &
-simulator=$!
-for _ in $(seq 100); do [ -e "$work/probe" ] && break; sleep 0.05; done
-[ -e "$work/probe" ] || fail "the simulated probe did not start"
+# A new simulated probe on $work/probe: SIMULATOR_OPTIONS...
+start_probe() {
+  rm -f "$work/probe"
+  "$host/wirelark-probe-sim" --link "$work/probe" "$@" > /dev/null 2> "$work/probe.err" &
+  simulator=$!
+  for _ in $(seq 100); do [ -e "$work/probe" ] && break; sleep 0.05; done
+  [ -e "$work/probe" ] || fail "the simulated probe did not start"
+}
+# A saved monitor log as the characters that were received.
+received() { tr -d '\r\n' < "$1"; }
+# JSON records without what differs from run to run and system to system: times, the port.
+comparable() { sed -E 's/"(t|utc|start)":[^,}]*/"\1":_/g; s/"(port|device|source)":"[^"]*"/"\1":_/g' "$1"; }
 
 entries=(-e "s90a00ar91a;LM75: Temperatur lesen" -e "rA1a??a;EEPROM: Daten lesen" -e "?p;STOP")
 cd "$work"
 
 echo "-- the Linux build captures 3 s of the simulated probe"
+start_probe --seed 28
 "$host/wirelark-scan" --port "$work/probe" --decode --where "${entries[@]}" --save live.log --duration 3 \
   > linux-live.out 2> linux-live.err || { cat linux-live.err >&2; fail "the Linux capture"; }
+kill "$simulator"; wait "$simulator" 2>/dev/null || true; simulator=
 [ "$(grep -c '' linux-live.out)" -gt 100 ] || fail "the Linux capture printed too little"
 grep -q 'LM75: Temperatur lesen' linux-live.out || fail "no hit in the capture"
 
@@ -49,21 +64,95 @@ echo "-- pcapng from both builds, byte for byte"
 [ -s linux.pcapng ] || fail "the Linux build wrote no pcapng"
 cmp linux.pcapng windows.pcapng || fail "the pcapng files differ"
 
-echo "-- wirelark-scan.exe --port COM1 through Wine's serial layer; Ctrl+C stops it"
 # Wine's mount manager makes dosdevices/com1 from this setting when its server starts.
 "${wine_run[@]}" reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$work/probe" /f > /dev/null 2>&1
 /usr/lib/wine/wineserver -k > /dev/null 2>&1 || true
 /usr/lib/wine/wineserver -w > /dev/null 2>&1 || true
+/usr/lib/wine/wineserver --persistent=60 > /dev/null 2>&1 || true
+"${wine_run[@]}" reg query 'HKLM\Software\Wine\Ports' /v COM1 > /dev/null 2>&1
+[ "$(readlink "$prefix/dosdevices/com1")" = "$work/probe" ] || fail "Wine's COM1 does not lead to the simulator"
+
+# The same characters into both builds: the probe sends 20,000 characters and closes its line,
+# and each watch ends there. Then the JSON records of the same.
+for format in decode json; do
+  options=(--decode)
+  [ "$format" = json ] && options=(--json)
+  echo "-- wirelark-scan.exe --port COM1 --$format prints and saves what the Linux build does"
+  start_probe --seed 35 --count 20000
+  "$host/wirelark-scan" --port "$work/probe" "${options[@]}" "${entries[@]}" --save "linux-$format.log" \
+    > "linux-$format.out" 2> "linux-$format.err" || [ $? = 2 ] || { cat "linux-$format.err" >&2; fail "the Linux watch"; }
+  wait "$simulator" || true
+  start_probe --seed 35 --count 20000
+  "${wine_run[@]}" "$app/wirelark-scan.exe" --port COM1 "${options[@]}" "${entries[@]}" --save "windows-$format.log" \
+    > "windows-$format.out" 2> "windows-$format.err" || [ $? = 2 ] || { cat "windows-$format.err" >&2; fail "the watch on COM1"; }
+  wait "$simulator" || true
+  simulator=
+  [ "$(received "linux-$format.log" | wc -c)" = 20000 ] || fail "the Linux watch did not receive all 20,000 characters"
+  cmp "linux-$format.log" "windows-$format.log" || fail "the files saved from COM1 differ from the Linux build's"
+  grep -q 'device gone\|"type":"gone"' "windows-$format.err" "windows-$format.out" ||
+    { cat "windows-$format.err" >&2; fail "the probe closing its line was not told"; }
+  if [ "$format" = json ]; then
+    cmp <(comparable linux-json.out) <(comparable windows-json.out) ||
+      { diff <(comparable linux-json.out) <(comparable windows-json.out) | head >&2; fail "the JSON records differ"; }
+  else
+    cmp linux-decode.out windows-decode.out || { diff linux-decode.out windows-decode.out | head >&2; fail "the output differs"; }
+  fi
+done
+
+echo "-- --reconnect goes on across the probe's line closing and coming back"
+(
+  trap 'kill $again 2>/dev/null; exit 0' TERM
+  while :; do
+    "$host/wirelark-probe-sim" --link "$work/probe" --seed 35 --count 20000 > /dev/null 2>&1 &
+    again=$!
+    wait "$again" || true
+  done
+) &
+probes=$!
+for _ in $(seq 100); do [ -e "$work/probe" ] && break; sleep 0.05; done
+"${wine_run[@]}" "$app/wirelark-scan.exe" --port COM1 --reconnect --json "${entries[@]}" --save reconnect.log \
+  --duration 12 > reconnect.out 2> reconnect.err || true
+kill "$probes"; wait "$probes" 2>/dev/null || true; probes=
+grep -q '"type":"gone"' reconnect.out || { cat reconnect.err >&2; fail "--reconnect: the line closing was not told"; }
+grep -q '"type":"back"' reconnect.out || { cat reconnect.err >&2; fail "--reconnect: the probe coming back was not seen"; }
+once=$(received linux-json.log)
+[ "$(received reconnect.log | cut -c1-40000)" = "$once$once" ] ||
+  fail "--reconnect: the characters of the probe's two runs are not saved one after the other"
+
+echo "-- Ctrl+C writes everything out"
+start_probe --seed 35
 "${wine_run[@]}" "$app/wirelark-scan.exe" --port COM1 "${entries[@]}" --save watched.log > watched.out 2> watched.err &
 watch=$!
-for _ in $(seq 150); do [ -e watched.log ] && break; sleep 0.1; done
-[ -e watched.log ] || { cat watched.err >&2; fail "the watch on COM1 did not start"; }
-[ "$(readlink "$prefix/dosdevices/com1")" = "$work/probe" ] || fail "Wine's COM1 does not lead to the simulator"
+for _ in $(seq 150); do [ -s watched.log ] && break; sleep 0.1; done
+[ -s watched.log ] || { cat watched.err >&2; fail "the watch on COM1 did not start"; }
 sleep 2
 kill -INT "$watch"
 status=0
 wait "$watch" || status=$?
+kill "$simulator"; wait "$simulator" 2>/dev/null || true; simulator=
 grep -q '^wirelark-scan: COM1: stopped (signal)' watched.err || { cat watched.err >&2; fail "Ctrl+C did not stop the watch cleanly"; }
 [ "$status" -le 1 ] || { cat watched.err >&2; fail "after Ctrl+C the watch ended with $status"; }
-"${wine_run[@]}" reg delete 'HKLM\Software\Wine\Ports' /v COM1 /f > /dev/null 2>&1 || true
-echo "PASS: the Windows build prints what the Linux build prints, and stops on Ctrl+C"
+count=$(received watched.log | wc -c)
+grep -q ": [0-9]* hits, $count characters received" watched.err || { cat watched.err >&2; fail "Ctrl+C: not all $count characters received were saved"; }
+[ "$(received linux-json.log | cut -c1-"$((count < 20000 ? count : 20000))")" = "$(received watched.log | cut -c1-20000)" ] ||
+  fail "Ctrl+C: what was saved is not what the probe sent"
+
+echo "-- the probe as fast as it can send, through COM1 into --save"
+# The rate: the characters over the watch's time, less the two seconds the simulator waits
+# after its last character before it closes the line.
+fast=2000000
+rate() { sed -n 's/^{"type":"end","t":\([0-9.]*\),.*/\1/p' "$1" | awk -v n=$fast '{ printf "%.0f", n / ($1 - 2) }'; }
+start_probe --seed 36 --fast --count $fast
+"$host/wirelark-scan" --port "$work/probe" -e "?p;STOP" --json --save linux-fast.log > linux-fast.out 2>&1 || true
+wait "$simulator" || true
+start_probe --seed 36 --fast --count $fast
+"${wine_run[@]}" "$app/wirelark-scan.exe" --port COM1 -e "?p;STOP" --json --save windows-fast.log > windows-fast.out 2> fast.err || true
+wait "$simulator" || true
+simulator=
+[ "$(received linux-fast.log | wc -c)" = $fast ] || fail "the Linux watch lost characters of the fast probe"
+cmp linux-fast.log windows-fast.log || { cat fast.err >&2; fail "characters of the fast probe were lost or changed on COM1"; }
+! grep -q '"type":"loss"' windows-fast.out || fail "the fast probe: loss reported"
+echo "   $fast characters, none lost: about $(rate windows-fast.out) a second through Wine's COM1," \
+     "$(rate linux-fast.out) on Linux (the line rate: 11,520)"
+
+echo "PASS: the Windows build prints and saves what the Linux build does, live on COM1 too"

@@ -24,6 +24,8 @@ export WIRELARK_TEST_PROBE_ON_COM1="Z:${link//\//\\}"
 "${wine_run[@]}" reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$link" /f > /dev/null 2>&1
 /usr/lib/wine/wineserver -k > /dev/null 2>&1 || true
 /usr/lib/wine/wineserver -w > /dev/null 2>&1 || true
+# One server for all the command's Wine programs, not one each.
+/usr/lib/wine/wineserver --persistent=60 > /dev/null 2>&1 || true
 "${wine_run[@]}" reg query 'HKLM\Software\Wine\Ports' /v COM1 > /dev/null 2>&1
 [ "$(readlink "$prefix/dosdevices/com1")" = "$link" ] || { echo "Wine's COM1 does not lead to $link" >&2; exit 1; }
 
