@@ -64,6 +64,16 @@ echo "-- pcapng from both builds, byte for byte"
 [ -s linux.pcapng ] || fail "the Linux build wrote no pcapng"
 cmp linux.pcapng windows.pcapng || fail "the pcapng files differ"
 
+echo "-- wirelark-scan.exe's messages reach a console in code page 850 as text"
+# A console as a user has it: Wine's console in a terminal (tmux), its code page set by chcp.
+console=(tmux -L "wirelark-console-$$")
+"${console[@]}" new-session -d -x 160 -y 10 \
+  "LANG=C.UTF-8 ${wine_run[*]} cmd /c 'chcp 850 & $(printf 'Z:%s' "$app/wirelark-scan.exe" | tr / '\\') -e x Grüße.log'; sleep 60"
+for _ in $(seq 100); do "${console[@]}" capture-pane -p | grep -q 'not found' && break; sleep 0.2; done
+screen=$("${console[@]}" capture-pane -p)
+"${console[@]}" kill-server
+grep -q "wirelark-scan: Grüße.log: File not found" <<<"$screen" || { echo "$screen" >&2; fail "the console shows the message wrong"; }
+
 # Wine's mount manager makes dosdevices/com1 from this setting when its server starts.
 "${wine_run[@]}" reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$work/probe" /f > /dev/null 2>&1
 /usr/lib/wine/wineserver -k > /dev/null 2>&1 || true
