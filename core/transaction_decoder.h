@@ -11,6 +11,13 @@
 // received character at a time, like the matcher; it never changes what the matcher sees.
 namespace i2c {
 
+// Two characters of the probe's own, for what a passive probe cannot hide. "!": the serial
+// line could not carry the bus, and transactions (or the rest of one) were dropped here;
+// it is lost input, as a driver's overrun is. "?": a START or STOP came inside a byte, whose
+// bits are lost.
+constexpr char16_t kProbeDropped = u'!';
+constexpr char16_t kProbeCutByte = u'?';
+
 // Where a transaction began: the number of the monitor line (from 1) and the column (from 1)
 // of its first character, and the seconds since the port was opened (0 for a saved log).
 struct Origin {
@@ -172,6 +179,19 @@ void Decoder::step(QChar ch, const Origin& origin, Sink&& sink)
 {
     const char16_t c = ch.unicode();
     const int hex = (c >= u'0' && c <= u'9') ? c - u'0' : (c >= u'A' && c <= u'F') ? c - u'A' + 10 : -1;
+    if (c == kProbeDropped) {
+        // The probe dropped the rest of the transaction going: it ends here, broken.
+        if (m_state == State::Idle)
+            return;
+        if (m_state == State::Malformed || m_state == State::Partial)
+            m_current.raw += ch;
+        else
+            m_pending = ch;
+        fail(QStringLiteral("input lost: the probe dropped the rest"));
+        sink(m_current);
+        m_state = State::Idle;
+        return;
+    }
     if (c == u's') {
         // A START ends whatever came before it: sound only if that was finished.
         endBeforeStart(sink);
@@ -195,6 +215,10 @@ void Decoder::step(QChar ch, const Origin& origin, Sink&& sink)
         m_current.raw += ch;
     else
         m_pending = ch;
+    if (c == kProbeCutByte && m_state != State::Malformed) {
+        fail(QStringLiteral("START or STOP inside a byte"));
+        return;
+    }
     const bool known = hex >= 0 || c == u'r' || c == u'p' || c == u'a' || c == u'n';
     if (!known && m_state != State::Malformed) {
         fail(QStringLiteral("character outside the probe's text"));

@@ -25,7 +25,7 @@ for wanted in ./usr/bin/wirelark ./usr/share/man/man1/wirelark.1.gz \
               ".$desktop" "./usr/share/metainfo/$name.metainfo.xml" \
               "./usr/share/icons/hicolor/scalable/apps/$name.svg" \
               "./usr/share/icons/hicolor/16x16/apps/$name.png" \
-              "./usr/share/icons/hicolor/256x256/apps/$name.png"; do
+              "./usr/share/icons/hicolor/256x256/apps/$name.png" ./usr/share/wirelark/wirelark-probe.hex; do
   grep -q " $wanted\$" <<<"$contents" || fail "$window lacks $wanted"
 done
 contents=$(dpkg-deb --contents "$tools")

@@ -21,6 +21,7 @@ done
 scripts/install-deps.sh \
   g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev xz-utils \
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
+  gcc-avr avr-libc binutils-avr \
   wine64 nsis zip unzip xvfb xauth tmux fonts-liberation fonts-comic-neue fonts-dejavu-core
 
 qt_version=6.4.2
@@ -111,9 +112,10 @@ wine_run=("$source/cmake/wine-run" "$wine_prefix" "$qt/bin")
 
 # The icons are drawn at build time by a program of this machine's own; the simulated probe
 # and the Linux wirelark-scan are what the Windows build is tested against.
-echo "== wirelark-make-icons, the simulated probe and wirelark-scan for this machine"
+echo "== wirelark-make-icons, the simulated probe, wirelark-scan and the probe's firmware on this machine"
 cmake -S . -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
-cmake --build "$build/host" --parallel "$(nproc)" --target wirelark-make-icons wirelark-probe-sim wirelark-scan
+cmake --build "$build/host" --parallel "$(nproc)" --target wirelark-make-icons wirelark-probe-sim wirelark-scan \
+  wirelark-probe-firmware
 
 echo "== Wirelark for Windows"
 cmake -S . -B "$build/app" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -171,6 +173,8 @@ cp /usr/share/qt6/translations/{qt_de,qtbase_de,qtmultimedia_de}.qm "$staging/tr
 # Qt finds its plugins and translations beside the programs.
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' > "$staging/qt.conf"
 cp data/windows/LIESMICH.txt "$staging/LIESMICH.txt"
+# The bus probe's firmware, for avrdude (docs/probe.md).
+cp "$build/host/firmware/wirelark-probe.hex" "$staging/wirelark-probe.hex"
 cp data/copyright "$staging/copyright.txt"
 sed -i 's/$/\r/' "$staging/copyright.txt" "$staging/LIESMICH.txt"
 

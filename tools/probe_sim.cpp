@@ -11,10 +11,8 @@
 #include <QTextStream>
 
 #include <atomic>
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <poll.h>
 #include <unistd.h>
 
 namespace {
@@ -27,25 +25,6 @@ std::atomic<bool> g_stop{false};
 void requestStop(int)
 {
     g_stop = true;
-}
-
-// No one holds the device end: the master side sees a hang-up.
-bool readerAttached(int farEnd)
-{
-    pollfd state{farEnd, 0, 0};
-    return ::poll(&state, 1, 0) >= 0 && !(state.revents & POLLHUP);
-}
-
-// Writes what the terminal takes now; returns how many bytes went out, -1 on failure.
-qsizetype writeSome(int farEnd, const char* data, qsizetype size)
-{
-    pollfd writable{farEnd, POLLOUT, 0};
-    if (::poll(&writable, 1, 50) <= 0 || !(writable.revents & POLLOUT))
-        return 0;
-    const ssize_t written = ::write(farEnd, data, static_cast<size_t>(size));
-    if (written < 0)
-        return (errno == EAGAIN || errno == EINTR || errno == EIO) ? 0 : -1;
-    return written;
 }
 
 }  // namespace
@@ -115,7 +94,7 @@ int main(int argc, char* argv[])
             break;
         if (stopAfterCharacters >= 0 && sentCharacters >= stopAfterCharacters)
             break;
-        if (!readerAttached(farEnd)) {
+        if (!probeReaderAttached(farEnd)) {
             // Nobody listens (the monitor is off): the bus goes quiet, nothing piles up.
             listening = false;
             ::usleep(20000);
@@ -137,7 +116,7 @@ int main(int argc, char* argv[])
         }
         while (pending.size() < allowed)
             pending += traffic.nextTransaction();
-        const qsizetype written = writeSome(farEnd, pending.constData(), static_cast<qsizetype>(allowed));
+        const qsizetype written = writeToProbeTerminal(farEnd, pending.constData(), static_cast<qsizetype>(allowed));
         if (written < 0) {
             std::perror("wirelark-probe-sim: write");
             break;
@@ -147,7 +126,7 @@ int main(int argc, char* argv[])
     }
     // Closing the terminal throws away what the reader has not taken yet: give it a moment,
     // or until it lets go of the device.
-    for (int waited = 0; !g_stop && waited < 2000 && readerAttached(farEnd); waited += 20)
+    for (int waited = 0; !g_stop && waited < 2000 && probeReaderAttached(farEnd); waited += 20)
         ::usleep(20000);
     if (!linkPath.isEmpty())
         QFile::remove(linkPath);

@@ -1,6 +1,8 @@
 #include "tools/probe_terminal.h"
 
+#include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -19,4 +21,21 @@ QString openProbeTerminal(int& farEnd)
     ::close(deviceEnd);
     ::fcntl(farEnd, F_SETFD, FD_CLOEXEC);
     return QString::fromLocal8Bit(name);
+}
+
+bool probeReaderAttached(int farEnd)
+{
+    pollfd state{farEnd, 0, 0};
+    return ::poll(&state, 1, 0) >= 0 && !(state.revents & POLLHUP);
+}
+
+qsizetype writeToProbeTerminal(int farEnd, const char* data, qsizetype size)
+{
+    pollfd writable{farEnd, POLLOUT, 0};
+    if (::poll(&writable, 1, 50) <= 0 || !(writable.revents & POLLOUT))
+        return 0;
+    const ssize_t written = ::write(farEnd, data, static_cast<size_t>(size));
+    if (written < 0)
+        return (errno == EAGAIN || errno == EINTR || errno == EIO) ? 0 : -1;
+    return written;
 }

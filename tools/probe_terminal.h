@@ -8,3 +8,10 @@
 // serial device, and sees the device go away when the far end is closed.
 // Returns the device end's path and sets farEnd, or returns an empty path on failure.
 QString openProbeTerminal(int& farEnd);
+
+// Whether someone holds the device end open: without, the far end sees a hang-up.
+bool probeReaderAttached(int farEnd);
+
+// Writes what the terminal takes now (waiting at most 50 ms for room); how many bytes went
+// out, or -1 on a failure.
+qsizetype writeToProbeTerminal(int farEnd, const char* data, qsizetype size);

@@ -337,8 +337,17 @@ void LiveWatch::received(QStringView text)
         else
             m_decoder.feed(text.front(), here(), decoded);
     }
-    if (m_stop == Stop::None)
-        m_slots.feed(text, [this](int slot) { hit(slot); });
+    // The probe's "!": it dropped transactions here. Lost input, as a driver's overrun is:
+    // counted, and no hit is made of characters from both sides of it.
+    const bool dropped = text.size() == 1 && text.front() == i2c::kProbeDropped;
+    if (dropped && m_stop == Stop::None)
+        lost(QStringLiteral("the probe dropped transactions"));
+    if (m_stop == Stop::None) {
+        if (dropped)
+            m_slots.restart();
+        else
+            m_slots.feed(text, [this](int slot) { hit(slot); });
+    }
     if (m_options.decoding() && m_stop == Stop::None)
         m_decoder.settle(decoded);
     for (int begun = m_lines.closeAfter(text); begun > 0; --begun)

@@ -1,0 +1,61 @@
+/* The ring that holds what waits for the serial line. A fully loaded 100 kHz bus makes
+ * about three times the characters that 115200 baud carries, so bursts wait here. When it
+ * is full, the rest of the transaction going on and then whole transactions are dropped,
+ * and a "!" stands before the next transaction that is sent: never a transaction cut
+ * silently, never a character changed. */
+#ifndef WIRELARK_PROBE_RING_H
+#define WIRELARK_PROBE_RING_H
+
+#include <stdbool.h>
+#include <stdint.h>
+
+/* 1 KiB of the chip's 2 KiB of RAM; a power of two, so that an index wraps with a mask. */
+#define RING_SIZE 1024u
+#define RING_MASK (RING_SIZE - 1u)
+/* Dropping ends at a START once this much is free again: whole transactions are dropped
+ * rather than many cut short (a 64-byte read is about 200 characters). */
+#define RING_RESUME_ROOM 256u
+
+extern char ring_text[RING_SIZE];
+extern uint16_t ring_head;  /* the next character goes here */
+extern uint16_t ring_tail;  /* the next character to send */
+extern bool ring_dropping;  /* the transaction going on is being dropped */
+
+static inline uint16_t ring_room(void)
+{
+    return (uint16_t)(ring_tail - ring_head - 1u) & RING_MASK;
+}
+
+static inline bool ring_is_empty(void)
+{
+    return ring_head == ring_tail;
+}
+
+static inline char ring_take(void)
+{
+    const char c = ring_text[ring_tail];
+    ring_tail = (ring_tail + 1u) & RING_MASK;
+    return c;
+}
+
+/* The characters of one bus event (1 to 3), all or, once the ring is full, none. */
+static inline void ring_put(const char *text, uint8_t count)
+{
+    if (ring_dropping)
+        return;
+    if (ring_room() < count) {
+        ring_dropping = true;
+        return;
+    }
+    uint16_t head = ring_head;
+    for (uint8_t i = 0; i < count; ++i) {
+        ring_text[head] = text[i];
+        head = (head + 1u) & RING_MASK;
+    }
+    ring_head = head;
+}
+
+/* A transaction begins (a START from an idle bus). */
+void ring_begin_transaction(void);
+
+#endif
