@@ -14,8 +14,11 @@ QString PortReader::open(const QString& path, const LineSettings& settings, qsiz
     close();
     m_capacity = capacity;
     m_waitingElsewhere = 0;
-    const QString reason = startWorker(path, settings);
-    if (!reason.isEmpty())
+    std::unique_ptr<Worker> worker = makeSystemWorker();
+    const QString reason = worker->start(path, settings);
+    if (reason.isEmpty())
+        m_worker = std::move(worker);
+    else
         close();
     return reason;
 }
@@ -71,7 +74,7 @@ void PortReader::resumeIfRoom()
         return;
     if (!m_heldBack.exchange(false))
         return;
-    resumeWorker();
+    m_worker->resume();
 }
 
 void PortReader::hand(const QByteArray& bytes, std::deque<int> lineEvents, const QString& goneReason)

@@ -25,8 +25,7 @@ struct Arrivals {
 // characters beyond it are counted as lost. Arrivals of a slow line are collected for a few
 // milliseconds in the driver before they are read, so that a device that hands over
 // characters every millisecond costs one wake-up per collection, not one per delivery.
-// The device itself is read by each system's own Worker: QSerialPort on Linux
-// (port_reader_qt.cpp), Win32 on Windows (port_reader_win.cpp).
+// The device itself is read by each system's own worker.
 class PortReader : public QObject {
     Q_OBJECT
 public:
@@ -55,16 +54,18 @@ signals:
     void arrived();
 
 private:
-    class Worker;
-    // Stops the worker's reading and closes its device before it is deleted.
-    struct WorkerStop {
-        void operator()(Worker* worker) const;
+    // The reading of the device, by each system's own means: the worker lives until close.
+    class Worker {
+    public:
+        virtual ~Worker() = default;
+        // Opens the device and starts reading it; the system's reason when it cannot.
+        virtual QString start(const QString& path, const LineSettings& settings) = 0;
+        // Any thread: reading goes on after it was held back for want of room.
+        virtual void resume() = 0;
     };
-    // Opens the device and starts the system's worker on it; the system's reason when it
-    // cannot (m_worker then stays empty).
-    QString startWorker(const QString& path, const LineSettings& settings);
-    // Any thread: the held-back worker reads on.
-    void resumeWorker();
+    // QSerialPort on Linux (port_reader_qt.cpp), Win32 on Windows (port_reader_win.cpp).
+    class SystemWorker;
+    std::unique_ptr<Worker> makeSystemWorker();
     void hand(const QByteArray& bytes, std::deque<int> lineEvents, const QString& goneReason = {});
     // The reader's thread: how many characters may be taken now; with none, reading is held
     // back until the taker resumes it.
@@ -74,7 +75,7 @@ private:
     void resumeIfRoom();
 
     LineErrorSource& m_lineErrors;
-    std::unique_ptr<Worker, WorkerStop> m_worker;
+    std::unique_ptr<Worker> m_worker;
 
     QMutex m_lock;  // guards m_inbox
     Arrivals m_inbox;

@@ -37,23 +37,23 @@ QSerialPort::StopBits stopBitsOf(LineSettings::StopBits stopBits)
 
 // The device lives in a thread of its own, whose event loop reads it as it signals; the
 // worker's own calls run there too, through m_context.
-class PortReader::Worker {
+class PortReader::SystemWorker : public PortReader::Worker {
 public:
-    Worker(PortReader& reader, LineErrorSource& lineErrors) : m_reader(reader), m_events(lineErrors)
+    SystemWorker(PortReader& reader, LineErrorSource& lineErrors) : m_reader(reader), m_events(lineErrors)
     {
         m_thread.setObjectName(QStringLiteral("serial reader"));
         m_context.moveToThread(&m_thread);
         m_thread.start();
     }
 
-    ~Worker()
+    ~SystemWorker() override
     {
         QMetaObject::invokeMethod(&m_context, [this] { close(); }, Qt::BlockingQueuedConnection);
         m_thread.quit();
         m_thread.wait();
     }
 
-    QString start(const QString& path, const LineSettings& settings)
+    QString start(const QString& path, const LineSettings& settings) override
     {
         QString reason;
         QMetaObject::invokeMethod(
@@ -61,7 +61,7 @@ public:
         return reason;
     }
 
-    void resume()
+    void resume() override
     {
         QMetaObject::invokeMethod(&m_context, [this] { read(); }, Qt::QueuedConnection);
     }
@@ -150,21 +150,7 @@ private:
     QElapsedTimer m_sinceRead;  // since the reader last went back to waiting
 };
 
-void PortReader::WorkerStop::operator()(Worker* worker) const
+std::unique_ptr<PortReader::Worker> PortReader::makeSystemWorker()
 {
-    delete worker;
-}
-
-QString PortReader::startWorker(const QString& path, const LineSettings& settings)
-{
-    auto worker = std::unique_ptr<Worker, WorkerStop>(new Worker(*this, m_lineErrors));
-    const QString reason = worker->start(path, settings);
-    if (reason.isEmpty())
-        m_worker = std::move(worker);
-    return reason;
-}
-
-void PortReader::resumeWorker()
-{
-    m_worker->resume();
+    return std::make_unique<SystemWorker>(*this, m_lineErrors);
 }

@@ -76,11 +76,11 @@ QString systemReason(DWORD error)
 
 }  // namespace
 
-class PortReader::Worker {
+class PortReader::SystemWorker : public PortReader::Worker {
 public:
-    Worker(PortReader& reader, LineErrorSource& lineErrors) : m_reader(reader), m_events(lineErrors) {}
+    SystemWorker(PortReader& reader, LineErrorSource& lineErrors) : m_reader(reader), m_events(lineErrors) {}
 
-    ~Worker()
+    ~SystemWorker() override
     {
         SetEvent(m_stop.handle());
         if (m_thread.joinable())
@@ -89,7 +89,7 @@ public:
             CloseHandle(m_port);
     }
 
-    QString start(const QString& path, const LineSettings& settings)
+    QString start(const QString& path, const LineSettings& settings) override
     {
         m_port = CreateFileW(devicePath(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                              FILE_FLAG_OVERLAPPED, nullptr);
@@ -102,7 +102,7 @@ public:
         return {};
     }
 
-    void resume() { SetEvent(m_resume.handle()); }
+    void resume() override { SetEvent(m_resume.handle()); }
 
 private:
     QString configure(const LineSettings& settings)
@@ -273,21 +273,7 @@ private:
     std::thread m_thread;
 };
 
-void PortReader::WorkerStop::operator()(Worker* worker) const
+std::unique_ptr<PortReader::Worker> PortReader::makeSystemWorker()
 {
-    delete worker;
-}
-
-QString PortReader::startWorker(const QString& path, const LineSettings& settings)
-{
-    auto worker = std::unique_ptr<Worker, WorkerStop>(new Worker(*this, m_lineErrors));
-    const QString reason = worker->start(path, settings);
-    if (reason.isEmpty())
-        m_worker = std::move(worker);
-    return reason;
-}
-
-void PortReader::resumeWorker()
-{
-    m_worker->resume();
+    return std::make_unique<SystemWorker>(*this, m_lineErrors);
 }
