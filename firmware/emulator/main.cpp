@@ -137,12 +137,22 @@ int bench(const std::string& firmware)
     return 0;
 }
 
-// Writes all of text into the terminal while someone reads it; false once nobody does.
+// Waits while nobody holds the device open (Wirelark's port discovery opens it for a
+// moment, the monitor may be off); false on a stop.
+bool waitForReader(int farEnd)
+{
+    while (!g_stop && !probeReaderAttached(farEnd))
+        QThread::msleep(20);
+    return !g_stop;
+}
+
+// Writes all of text into the terminal, waiting for a reader when there is none; false on
+// a stop or a failure.
 bool hand(int farEnd, const std::string& text)
 {
     qsizetype written = 0;
     while (written < qsizetype(text.size())) {
-        if (g_stop || !probeReaderAttached(farEnd))
+        if (!waitForReader(farEnd))
             return false;
         const qsizetype now = writeToProbeTerminal(farEnd, text.data() + written, qsizetype(text.size()) - written);
         if (now < 0)
@@ -204,8 +214,7 @@ int main(int argc, char* argv[])
         std::signal(SIGPIPE, SIG_IGN);
 
         // The board starts when the port is opened (an Arduino resets on DTR).
-        while (!g_stop && !probeReaderAttached(farEnd))
-            QThread::msleep(20);
+        waitForReader(farEnd);
         ProbeEmulator chip(elf);
         BusDriver bus(chip, BusTiming::evenClock(100000));
         bus.wait(2000);
@@ -217,6 +226,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "wirelark-probe-emu: %s: cannot be written\n", qPrintable(driven.fileName()));
         const std::uint64_t begin = bus.now();
         qint64 characters = 0;
+        std::uint64_t paced = begin;  // the bus's time that the wall clock follows from
         QElapsedTimer wall;
         wall.start();
         for (qint64 n = 0; !g_stop && (limit < 0 || n < limit); ++n) {
@@ -230,15 +240,23 @@ int main(int argc, char* argv[])
             const double spent = microsecondsOf(bus.now() - begin);
             if (due > spent)
                 bus.wait(due - spent);
+            if (!probeReaderAttached(farEnd)) {
+                // Nobody listens: the board waits with its bus, and paces anew after.
+                if (!waitForReader(farEnd))
+                    break;
+                paced = bus.now();
+                wall.restart();
+            }
             if (!hand(farEnd, chip.takeSent()))
                 break;
             // As fast as a real board: the emulation waits for the wall clock.
-            const qint64 ahead = qint64(microsecondsOf(bus.now() - begin) / 1000) - wall.elapsed();
+            const qint64 ahead = qint64(microsecondsOf(bus.now() - paced) / 1000) - wall.elapsed();
             if (ahead > 0)
                 QThread::msleep(static_cast<unsigned long>(ahead));
         }
         bus.drain(2e6);
-        hand(farEnd, chip.takeSent());
+        if (probeReaderAttached(farEnd))
+            hand(farEnd, chip.takeSent());
         driven.close();
         // Closing the terminal throws away what the reader has not taken yet: give it a
         // moment, or until it lets go of the device.
