@@ -205,7 +205,8 @@ int main(int argc, char* argv[])
         const QString linkPath = options.value(link);
         if (!linkPath.isEmpty()) {
             QFile::remove(linkPath);
-            QFile::link(device, linkPath);
+            if (!QFile::link(device, linkPath))
+                std::fprintf(stderr, "wirelark-probe-emu: cannot make the link %s\n", qPrintable(linkPath));
         }
         std::printf("%s\n", qPrintable(device));
         std::fflush(stdout);

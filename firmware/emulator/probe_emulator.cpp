@@ -192,13 +192,20 @@ void BusDriver::joinMidTransaction()
     lines(false, m_sda);
 }
 
-// One clock: SDA set while SCL is low, then SCL high and low again.
-void BusDriver::bit(bool value, bool answer)
+// SDA set while SCL is low, then SCL rises: the first half of every clock, and of a repeated
+// START or a STOP.
+void BusDriver::clockRises(bool sda)
 {
     at(m_timing.dataHold);
-    lines(false, value);
+    lines(false, sda);
     at(m_timing.low - m_timing.dataHold);
-    lines(true, value);
+    lines(true, sda);
+}
+
+// One clock: SCL high and low again with SDA as set.
+void BusDriver::bit(bool value, bool answer)
+{
+    clockRises(value);
     at(m_timing.high);
     lines(false, value);
     if (answer && m_timing.stretch > 0)
@@ -216,19 +223,13 @@ void BusDriver::drive(const std::string& text)
             at(m_timing.startHold);
             lines(false, false);
         } else if (c == 'r') {
-            at(m_timing.dataHold);
-            lines(false, true);
-            at(m_timing.low - m_timing.dataHold);
-            lines(true, true);
+            clockRises(true);
             at(m_timing.startSetup);
             lines(true, false);
             at(m_timing.startHold);
             lines(false, false);
         } else if (c == 'p') {
-            at(m_timing.dataHold);
-            lines(false, false);
-            at(m_timing.low - m_timing.dataHold);
-            lines(true, false);
+            clockRises(false);
             at(m_timing.stopSetup);
             lines(true, true);
             at(m_timing.busFree);

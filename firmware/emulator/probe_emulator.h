@@ -82,6 +82,7 @@ public:
 private:
     void at(double microseconds);  // moves the time on, running the chip
     void lines(bool scl, bool sda);
+    void clockRises(bool sda);
     void bit(bool value, bool answer);
 
     ProbeEmulator& m_chip;
