@@ -7,7 +7,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTextStream>
 
 #include <atomic>
@@ -60,20 +59,10 @@ int main(int argc, char* argv[])
     const double stopAfterSeconds = options.isSet(duration) ? options.value(duration).toDouble() : -1;
     const qint64 stopAfterCharacters = options.isSet(count) ? options.value(count).toLongLong() : -1;
 
-    int farEnd = -1;
-    const QString device = openProbeTerminal(farEnd);
-    if (device.isEmpty()) {
-        std::perror("wirelark-probe-sim: openpty");
-        return 1;
-    }
     const QString linkPath = options.value(link);
-    if (!linkPath.isEmpty()) {
-        QFile::remove(linkPath);
-        if (!QFile::link(device, linkPath))
-            std::fprintf(stderr, "wirelark-probe-sim: cannot make the link %s\n", qPrintable(linkPath));
-    }
-    std::printf("%s\n", qPrintable(device));
-    std::fflush(stdout);
+    const int farEnd = openAnnouncedProbeTerminal("wirelark-probe-sim", linkPath);
+    if (farEnd < 0)
+        return 1;
 
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
@@ -124,13 +113,7 @@ int main(int argc, char* argv[])
         pending.remove(0, written);
         sentCharacters += written;
     }
-    // Closing the terminal throws away what the reader has not taken yet: give it a moment,
-    // or until it lets go of the device.
-    for (int waited = 0; !g_stop && waited < 2000 && probeReaderAttached(farEnd); waited += 20)
-        ::usleep(20000);
-    if (!linkPath.isEmpty())
-        QFile::remove(linkPath);
-    ::close(farEnd);
+    closeProbeTerminal(farEnd, linkPath, g_stop);
     std::fprintf(stderr, "wirelark-probe-sim: %lld characters sent\n", static_cast<long long>(sentCharacters));
     return 0;
 }

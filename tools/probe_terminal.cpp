@@ -1,6 +1,11 @@
 #include "tools/probe_terminal.h"
 
+#include <QFile>
+
+#include <cstdio>
+
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -38,4 +43,31 @@ qsizetype writeToProbeTerminal(int farEnd, const char* data, qsizetype size)
     if (written < 0)
         return (errno == EAGAIN || errno == EINTR || errno == EIO) ? 0 : -1;
     return written;
+}
+
+int openAnnouncedProbeTerminal(const char* program, const QString& linkPath)
+{
+    int farEnd = -1;
+    const QString device = openProbeTerminal(farEnd);
+    if (device.isEmpty()) {
+        std::fprintf(stderr, "%s: openpty: %s\n", program, std::strerror(errno));
+        return -1;
+    }
+    if (!linkPath.isEmpty()) {
+        QFile::remove(linkPath);
+        if (!QFile::link(device, linkPath))
+            std::fprintf(stderr, "%s: cannot make the link %s\n", program, qPrintable(linkPath));
+    }
+    std::printf("%s\n", qPrintable(device));
+    std::fflush(stdout);
+    return farEnd;
+}
+
+void closeProbeTerminal(int farEnd, const QString& linkPath, const std::atomic<bool>& stopping)
+{
+    for (int waited = 0; !stopping && waited < 2000 && probeReaderAttached(farEnd); waited += 20)
+        ::usleep(20000);
+    if (!linkPath.isEmpty())
+        QFile::remove(linkPath);
+    ::close(farEnd);
 }

@@ -16,7 +16,6 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -196,20 +195,10 @@ int main(int argc, char* argv[])
         if (options.isSet(benchOption))
             return bench(elf);
 
-        int farEnd = -1;
-        const QString device = openProbeTerminal(farEnd);
-        if (device.isEmpty()) {
-            std::perror("wirelark-probe-emu: openpty");
-            return 1;
-        }
         const QString linkPath = options.value(link);
-        if (!linkPath.isEmpty()) {
-            QFile::remove(linkPath);
-            if (!QFile::link(device, linkPath))
-                std::fprintf(stderr, "wirelark-probe-emu: cannot make the link %s\n", qPrintable(linkPath));
-        }
-        std::printf("%s\n", qPrintable(device));
-        std::fflush(stdout);
+        const int farEnd = openAnnouncedProbeTerminal("wirelark-probe-emu", linkPath);
+        if (farEnd < 0)
+            return 1;
         std::signal(SIGINT, requestStop);
         std::signal(SIGTERM, requestStop);
         std::signal(SIGPIPE, SIG_IGN);
@@ -259,13 +248,7 @@ int main(int argc, char* argv[])
         if (probeReaderAttached(farEnd))
             hand(farEnd, chip.takeSent());
         driven.close();
-        // Closing the terminal throws away what the reader has not taken yet: give it a
-        // moment, or until it lets go of the device.
-        for (int waited = 0; !g_stop && waited < 2000 && probeReaderAttached(farEnd); waited += 20)
-            QThread::msleep(20);
-        if (!linkPath.isEmpty())
-            QFile::remove(linkPath);
-        ::close(farEnd);
+        closeProbeTerminal(farEnd, linkPath, g_stop);
         std::fprintf(stderr, "wirelark-probe-emu: %lld characters sent\n", static_cast<long long>(chip.sentCount()));
         return 0;
     } catch (const std::exception& error) {
