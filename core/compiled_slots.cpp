@@ -21,6 +21,7 @@ CompiledSlots::CompiledSlots(const QList<searchslot::Entry>& entries)
         m_patterns.push_back(std::move(compiled));
     }
     m_starts['\r'] = true;
+    m_starts[uchar(kDropped)] = true;  // stops the scan: lost input
     State rest = 0;
     startAfresh(rest);
 }
@@ -84,7 +85,8 @@ CompiledSlots::State CompiledSlots::follow(State& state, uchar byte)
     } else {
         m_table[(std::size_t(state) << 8) | byte] = (next << 1) | (hits.empty() ? 0 : kMarked);
     }
-    // A CR always stops the scan, so its column in the table stays marked.
+    // A CR or a "!" always stops the scan (the caller takes them), so their columns in the
+    // table stay marked.
     return next;
 }
 

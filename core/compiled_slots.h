@@ -23,8 +23,10 @@ public:
     explicit CompiledSlots(const QList<searchslot::Entry>& entries);
 
     // Steps through received characters from at up to end, stopping early before a CR (which
-    // the caller decides on: a line end or a received character). For each hit, in slot
-    // order on one character: hit(position of that character, slot). Returns where it stopped.
+    // the caller decides on: a line end or a received character) and before the probe's "!"
+    // (lost input: the caller reports it, and every slot rests after it). For each hit, in
+    // slot order on one character: hit(position of that character, slot). Returns where it
+    // stopped.
     template <typename Hit>
     const char* run(const char* at, const char* end, State& state, Hit&& hit)
     {
@@ -47,7 +49,7 @@ public:
                 ++at;
                 continue;
             }
-            if (*at == '\r')
+            if (*at == '\r' || *at == kDropped)
                 break;
             current = follow(current, static_cast<uchar>(*at));
             table = m_table.data();
@@ -57,6 +59,9 @@ public:
         state = current;
         return at;
     }
+    // The probe's mark of dropped input: no attempt goes on across it.
+    static constexpr char kDropped = '!';
+
     // No entry with a pattern: nothing can hit.
     bool empty() const { return m_patterns.empty(); }
 

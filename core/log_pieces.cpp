@@ -140,5 +140,7 @@ void scanFrom(LogScanner& scanner, PieceSink& sink, Piece& piece, const std::vec
     again.text += piece.out.text.mid(agreed->sizes.text);
     again.records += piece.out.records.mid(agreed->sizes.records);
     again.hits += piece.out.hits - agreed->sizes.hits;
+    again.lossText += piece.out.lossText.mid(agreed->sizes.lossText);
+    again.losses += piece.out.losses - agreed->sizes.losses;
     piece.out = std::move(again);
 }

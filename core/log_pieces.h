@@ -12,16 +12,21 @@
 // is scanned again from there until both runs stand alike at the same place; from there on
 // the first run holds. Attempts end within a pattern's length, so the second run is short.
 
-// What a piece wrote, collected: the lines, the records (pcapng), the number of hits.
+// What a piece wrote, collected: the lines, the records (pcapng), the number of hits, and
+// the lines that tell of lost input (for standard error) with their number.
 struct PieceOutput {
     QByteArray text;
     QByteArray records;
     qint64 hits = 0;
+    QByteArray lossText;
+    qint64 losses = 0;
 };
 struct PieceSizes {
     qsizetype text = 0;
     qsizetype records = 0;
     qint64 hits = 0;
+    qsizetype lossText = 0;
+    qint64 losses = 0;
 };
 
 // The writers of one core, collecting.

@@ -66,6 +66,11 @@ void LogScanner::scanBytes(const char* at, const char* end, Sink& sink)
         at = m_slots.run(at, end, m_state, hit);
         if (at == end)
             break;
+        if (*at == CompiledSlots::kDropped) {
+            dropped(m_base + (at - m_data), sink);
+            ++at;
+            continue;
+        }
         if (at + 1 == end) {
             m_carriageReturn = true;  // the next piece, or the end, decides
             ++at;
@@ -215,7 +220,19 @@ void LogScanner::received(const char* at, char byte, Sink& sink)
         m_decoder.settle(decoded);
         m_decoder.feed(codepage::toChar(static_cast<uchar>(byte)), originAt(offset), decoded);
     }
+    if (byte == CompiledSlots::kDropped) {
+        dropped(offset, sink);
+        return;
+    }
     m_slots.step(m_state, static_cast<uchar>(byte), at, [&](const char*, int slot) { hitAt(offset, slot, sink); });
+}
+
+// Lost input: told, and no hit is made of characters from both sides of it.
+void LogScanner::dropped(qint64 offset, Sink& sink)
+{
+    flushPending(sink);
+    sink.lost(originAt(offset));
+    m_state = CompiledSlots::kAtRest;
 }
 
 void LogScanner::hitAt(qint64 offset, int slot, Sink& sink)

@@ -39,6 +39,8 @@ public:
         virtual ~Sink() = default;
         virtual void hit(const Hit& hit) = 0;
         virtual void transaction(const i2c::Transaction& transaction) = 0;
+        // The probe's "!": it dropped transactions here. Lost input, as live.
+        virtual void lost(const i2c::Origin& where) = 0;
     };
     // A place where the output so far is whole (no hit waits for its transaction), offered
     // to the caller: a piece scanned from a guessed start is compared there with the true run.
@@ -81,6 +83,7 @@ private:
     const char* soundTransaction(const char* at, const char* end, LineEnds* lineEnds);
     void matchTransaction(const char* at, const char* end, Sink& sink);
     void received(const char* at, char byte, Sink& sink);
+    void dropped(qint64 offset, Sink& sink);
     void hitAt(qint64 offset, int slot, Sink& sink);
     void flushPending(Sink& sink);
     void transactionDone(const i2c::Transaction& transaction, Sink& sink);

@@ -180,7 +180,10 @@ void Decoder::step(QChar ch, const Origin& origin, Sink&& sink)
     const char16_t c = ch.unicode();
     const int hex = (c >= u'0' && c <= u'9') ? c - u'0' : (c >= u'A' && c <= u'F') ? c - u'A' + 10 : -1;
     if (c == kProbeDropped) {
-        // The probe dropped the rest of the transaction going: it ends here, broken.
+        // The probe dropped the rest of the transaction going: it ends here, broken. What
+        // comes before the next START belongs to one whose beginning was dropped (the probe
+        // sends on from a repeated START too): partial, as after a gap.
+        m_started = false;
         if (m_state == State::Idle)
             return;
         if (m_state == State::Malformed || m_state == State::Partial)

@@ -32,13 +32,19 @@ struct Input {
 // Bytes that make the probe's grammar, CR LF and the wildcard likely.
 char letter(int byte)
 {
-    static const char kLetters[] = "sraanp0919AAF?\r\n\rsp";
+    static const char kLetters[] = "sraanp0919AAF?\r\n\rsp!";
     return byte < 128 ? kLetters[byte % (sizeof kLetters - 1)] : static_cast<char>(byte);
 }
 
 void describeHit(QByteArray& out, qint64 line, qint64 column, int slot)
 {
     out += "hit " + QByteArray::number(line) + ':' + QByteArray::number(column) + ' ' + QByteArray::number(slot) + '\n';
+}
+
+void describeLoss(QByteArray& out, const i2c::Origin& where)
+{
+    out += "lost " + QByteArray::number(where.line) + ':' + QByteArray::number(where.column) + ' ' +
+           QByteArray::number(where.seconds, 'g', 17) + '\n';
 }
 
 void describeTransaction(QByteArray& out, const i2c::Transaction& t)
@@ -66,9 +72,16 @@ QByteArray reference(const QList<searchslot::Entry>& entries, const QByteArray& 
     const auto received = [&](char byte) {
         ++column;
         const QChar ch = codepage::toChar(static_cast<uchar>(byte));
+        const i2c::Origin origin{line, column, double(position++) / kRate};
         if (decode) {
             decoder.settle(decoded);
-            decoder.feed(ch, {line, column, double(position++) / kRate}, decoded);
+            decoder.feed(ch, origin, decoded);
+        }
+        // The probe's "!", as the live watch takes it: lost input, every slot at rest.
+        if (byte == '!') {
+            describeLoss(out, origin);
+            matcher.restart();
+            return;
         }
         matcher.feed(QStringView(&ch, 1), [&](int slot) {
             if (decode)
@@ -102,6 +115,7 @@ public:
         ++m_hits;
     }
     void transaction(const i2c::Transaction& t) override { describeTransaction(m_out, t); }
+    void lost(const i2c::Origin& where) override { describeLoss(m_out, where); }
     void begin(const QByteArray&) override {}
     PieceSizes sizes() const override { return {m_out.size(), 0, m_hits}; }
     void takeInto(PieceOutput& out) override

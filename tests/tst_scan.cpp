@@ -54,6 +54,8 @@ private slots:
     void decode_data();
     void decode();
     void pcapReadsBackAsDecoded();
+    void probeDropInASavedLog_data();
+    void probeDropInASavedLog();
     void everyCorePrintsWhatOneCorePrints_data();
     void everyCorePrintsWhatOneCorePrints();
     void captureFilesRotateAtLineEnds_data();
@@ -474,6 +476,48 @@ void TstScan::pcapReadsBackAsDecoded()
 // border, runs where the attempts of a piece from rest and of the true run never meet,
 // patterns longer than a line, decoding across lines, lone CR and LF. One core runs each log
 // straight through; the output of three jobs must be the same bytes.
+void TstScan::probeDropInASavedLog_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("log");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QByteArray>("told");  // on standard error, all of it
+    const QByteArray lost = "wirelark-scan: drop.log:1:8: input lost or garbled (the probe dropped transactions)\n";
+    const QStringList across = {"-e", "0a?sA0;across", "--where"};
+    QTest::newRow("no hit across it: exit 2") << across << QByteArray("s90a00a!sA0np\r\n") << 2 << QByteArray() << lost;
+    QTest::newRow("no hit across it, on several cores")
+        << across + QStringList{"-j", "2"} << QByteArray("s90a00a!sA0np\r\n") << 2 << QByteArray() << lost;
+    QTest::newRow("a hit beside it: exit 0") << QStringList{"-e", "sA0np;busy", "--where"}
+                                             << QByteArray("s90a00a!sA0np\r\n") << 0
+                                             << QByteArray("drop.log:1:13: busy(sA0np)\n") << lost;
+    QTest::newRow("on a line of its own") << across << QByteArray("s90a00a\r\n!\r\nsA0np\r\n") << 2 << QByteArray()
+                                          << QByteArray("wirelark-scan: drop.log:2:1: input lost or garbled (the probe "
+                                                        "dropped transactions)\n");
+    // The transaction it cut is broken; what comes before the next START is the rest of one
+    // whose beginning was dropped.
+    QTest::newRow("decoded") << QStringList{"--decode"} << QByteArray("s90a00a!r91a19np\r\nsA0np\r\n") << 2
+                             << QByteArray("! input lost: the probe dropped the rest: s90a00a!\n(partial) r91a19np\n"
+                                           "S 50 W N P\n")
+                             << lost;
+}
+
+// The probe's "!" in a saved log is what it is live: lost input, told, no hit across it, and
+// without a hit no answer to trust.
+void TstScan::probeDropInASavedLog()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, log);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, output);
+    QFETCH(QByteArray, told);
+    QVERIFY(writeBytes(QStringLiteral("drop.log"), log));
+    const Run run = scan(arguments + QStringList{"drop.log"});
+    QCOMPARE(run.out, output);
+    QCOMPARE(run.err, told);
+    QCOMPARE(run.exitCode, exitCode);
+}
+
 void TstScan::everyCorePrintsWhatOneCorePrints_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -504,6 +548,12 @@ void TstScan::everyCorePrintsWhatOneCorePrints_data()
         stray[i] = (i / 7919) % 2 ? '\r' : '\n';
     QTest::newRow("decoding with hits, lone CR and LF") << five + QStringList{"--decode", "--where"} << stray;
     QTest::newRow("decoding, lines at 101 characters only") << QStringList{"--decode"} << monitorLines(traffic, 101).replace("p\r\n", "p");
+    // The probe's "!" now and then, as where its line could not carry the bus.
+    QByteArray dropped = traffic;
+    for (qsizetype i = dropped.indexOf('s', 4999); i > 0; i = dropped.indexOf('s', i + 49999))
+        dropped.insert(i - 7, '!');
+    QTest::newRow("the probe's ! in the traffic, decoding with hits") << five + QStringList{"--decode", "--where"}
+                                                                      << monitorLines(dropped, 101);
 }
 
 void TstScan::everyCorePrintsWhatOneCorePrints()
@@ -514,10 +564,11 @@ void TstScan::everyCorePrintsWhatOneCorePrints()
     QVERIFY(writeBytes(QStringLiteral("small.log"), log.left(1000)));
     const QStringList logs = {"big.log", "small.log", "big.log"};
     const Run one = scan(arguments + QStringList{"-j", "1"} + logs);
-    QCOMPARE(one.err, QByteArray());
+    QCOMPARE(one.err.isEmpty(), !log.contains('!'));
     QVERIFY(one.exitCode == 0 || one.exitCode == 1);
     const Run three = scan(arguments + QStringList{"-j", "3"} + logs);
     QCOMPARE(three.exitCode, one.exitCode);
+    QVERIFY(three.err == one.err);
     QCOMPARE(three.out.size(), one.out.size());
     QVERIFY(three.out == one.out);
     // As --pcap, too, when decoding.

@@ -70,9 +70,9 @@ int main(int argc, char* argv[])
     output.decode = options.decode;
     output.decoding = options.decoding();
     output.pcap = pcap.get();
-    bool anyHit = false;
+    SavedLogResult result;
     const int jobs = options.jobs > 0 ? options.jobs : QThread::idealThreadCount();
-    const bool trouble = !scanSavedLogs(options.logs, entries, output, jobs, &anyHit);
+    const bool trouble = !scanSavedLogs(options.logs, entries, output, jobs, &result);
     std::fflush(stdout);
     if (pcap && !pcap->flush()) {
         complain(QStringLiteral("%1: cannot be written").arg(options.pcap));
@@ -80,7 +80,11 @@ int main(int argc, char* argv[])
     }
     if (trouble)
         return kTrouble;
+    // As live: where input was lost, "no hit" (or decoding alone, "all of it read") cannot
+    // be trusted.
+    if (result.inputLost && !result.anyHit)
+        return kTrouble;
     if (!options.searching())
         return kHit;  // decoding alone: the input could be read
-    return anyHit ? kHit : kNoHit;
+    return result.anyHit ? kHit : kNoHit;
 }

@@ -1,6 +1,7 @@
 #include "tools/scan/saved_logs.h"
 
 #include "core/log_pieces.h"
+#include "core/standard_streams.h"
 #include "serial/line_settings.h"
 #include "tools/scan/options.h"
 #include "tools/scan/pcap_writer.h"
@@ -27,7 +28,7 @@ constexpr qsizetype kPieceSize = 1 << 20;
 class PieceWriters : public PieceSink {
 public:
     PieceWriters(const QList<searchslot::Entry>& entries, const SavedLogOutput& output, bool collect)
-        : m_lines(false, collect), m_pcap(m_clock, false)
+        : m_collect(collect), m_lines(false, collect), m_pcap(m_clock, false)
     {
         if (output.text)
             m_text = std::make_unique<TextWriter>(m_lines, output.where, false, output.decode, m_clock);
@@ -62,8 +63,30 @@ public:
         if (m_records)
             m_records->transaction(transaction, m_source);
     }
+    // As live: a line on standard error (collected with the piece's output, or at once) and
+    // an overflow record.
+    void lost(const i2c::Origin& where) override
+    {
+        ++m_losses;
+        const QString what = QStringLiteral("the probe dropped transactions");
+        m_lossText += complaintLine(QStringLiteral("%1:%2:%3: input lost or garbled (%4)")
+                                        .arg(QString::fromLocal8Bit(m_source))
+                                        .arg(where.line)
+                                        .arg(where.column)
+                                        .arg(what));
+        if (!m_collect) {
+            m_lines.flush();
+            std::fflush(stdout);
+            standardstreams::writeError(std::exchange(m_lossText, {}));
+        }
+        if (m_records)
+            m_records->lost({where.seconds, what});
+    }
 
-    PieceSizes sizes() const override { return {m_lines.collected(), m_pcap.collected(), m_count}; }
+    PieceSizes sizes() const override
+    {
+        return {m_lines.collected(), m_pcap.collected(), m_count, m_lossText.size(), m_losses};
+    }
     // Straight through: what is still collected reaches standard output.
     void flush() { m_lines.flush(); }
     void takeInto(PieceOutput& out) override
@@ -71,10 +94,14 @@ public:
         m_lines.swapLines(out.text);
         m_pcap.swapRecords(out.records);
         out.hits = std::exchange(m_count, 0);
+        out.lossText = std::exchange(m_lossText, {});
+        out.losses = std::exchange(m_losses, 0);
     }
     qint64 takeHits() { return std::exchange(m_count, 0); }
+    qint64 takeLosses() { return std::exchange(m_losses, 0); }
 
 private:
+    bool m_collect;
     ScanClock m_clock;
     LineOutput m_lines;
     std::unique_ptr<TextWriter> m_text;
@@ -83,6 +110,8 @@ private:
     std::vector<HitFound> m_hits;  // one per slot, its place filled in per hit
     QByteArray m_source;
     qint64 m_count = 0;
+    QByteArray m_lossText;
+    qint64 m_losses = 0;
 };
 
 // One core's scanner and writers.
@@ -101,6 +130,10 @@ void writeOut(const PieceOutput& out, const SavedLogOutput& output)
         std::fwrite(out.text.constData(), 1, static_cast<std::size_t>(out.text.size()), stdout);
     if (output.pcap && !out.records.isEmpty())
         output.pcap->addRecords(out.records);
+    if (!out.lossText.isEmpty()) {
+        std::fflush(stdout);
+        standardstreams::writeError(out.lossText);
+    }
 }
 
 // Pieces in the order of the logs, scanned by the jobs, written in that order.
@@ -151,6 +184,7 @@ public:
             writeFirst();
     }
     qint64 hits() const { return m_hits; }
+    qint64 losses() const { return m_losses; }
 
 private:
     void work(const QList<searchslot::Entry>& entries, const SavedLogOutput& output)
@@ -187,6 +221,7 @@ private:
         m_standing = piece.endStanding;
         writeOut(piece.out, m_output);
         m_hits += piece.out.hits;
+        m_losses += piece.out.losses;
         m_free.push_back(std::move(m_written.front()));
         m_written.pop_front();
     }
@@ -198,6 +233,7 @@ private:
     std::deque<std::unique_ptr<Piece>> m_written;  // in the order of the logs
     std::vector<std::unique_ptr<Piece>> m_free;
     qint64 m_hits = 0;
+    qint64 m_losses = 0;
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
@@ -221,7 +257,7 @@ bool openLog(const QString& name, QFile& log)
 
 // One core: each log straight through, its output written piece by piece.
 bool scanOnOneCore(const QStringList& logs, const QList<searchslot::Entry>& entries, const SavedLogOutput& output,
-                   qint64* hits)
+                   qint64* hits, qint64* losses)
 {
     Scanning scanning(entries, output, false);
     bool readable = true;
@@ -249,6 +285,7 @@ bool scanOnOneCore(const QStringList& logs, const QList<searchslot::Entry>& entr
         }
         scanning.out.flush();
         *hits += scanning.out.takeHits();
+        *losses += scanning.out.takeLosses();
     }
     return readable;
 }
@@ -256,12 +293,13 @@ bool scanOnOneCore(const QStringList& logs, const QList<searchslot::Entry>& entr
 }  // namespace
 
 bool scanSavedLogs(const QStringList& logs, const QList<searchslot::Entry>& entries, const SavedLogOutput& output,
-                   int jobs, bool* anyHit)
+                   int jobs, SavedLogResult* result)
 {
     qint64 hits = 0;
+    qint64 losses = 0;
     if (jobs <= 1) {
-        const bool readable = scanOnOneCore(logs, entries, output, &hits);
-        *anyHit = hits > 0;
+        const bool readable = scanOnOneCore(logs, entries, output, &hits, &losses);
+        *result = {hits > 0, losses > 0};
         return readable;
     }
     PieceScan scan(entries, output, jobs);
@@ -316,6 +354,6 @@ bool scanSavedLogs(const QStringList& logs, const QList<searchslot::Entry>& entr
         }
     }
     scan.writeAll();
-    *anyHit = scan.hits() > 0;
+    *result = {scan.hits() > 0, scan.losses() > 0};
     return readable;
 }
