@@ -48,19 +48,26 @@ static inline bool byte_was_cut(void)
 
 static void start_seen(void)
 {
-    if (!inside) {
-        ring_begin_transaction();
-        inside = true;
-    } else {
-        ring_put("?r" + (byte_was_cut() ? 0 : 1), byte_was_cut() ? 2 : 1);
-    }
+    const bool cut = inside && byte_was_cut();
+    const bool resumed = ring_resume_at_start();
+    if (!inside)
+        ring_put("s", 1);
+    else if (cut && !resumed)
+        ring_put("?r", 2);
+    else
+        ring_put("r", 1);
+    inside = true;
     bits = 0;
 }
 
 static void stop_seen(void)
 {
-    if (inside)
-        ring_put("?p" + (byte_was_cut() ? 0 : 1), byte_was_cut() ? 2 : 1);
+    if (inside) {
+        if (byte_was_cut())
+            ring_put("?p", 2);
+        else
+            ring_put("p", 1);
+    }
     inside = false;
     bits = 0;
 }

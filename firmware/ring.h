@@ -1,8 +1,9 @@
 /* The ring that holds what waits for the serial line. A fully loaded 100 kHz bus makes
  * about three times the characters that 115200 baud carries, so bursts wait here. When it
- * is full, the rest of the transaction going on and then whole transactions are dropped,
- * and a "!" stands before the next transaction that is sent: never a transaction cut
- * silently, never a character changed. */
+ * is full, the rest of the transaction going on and then whole transactions are dropped
+ * behind a "!": never a transaction cut silently, never a character changed. The "!" goes
+ * into the ring the moment dropping begins (one place is always kept for it), so that it
+ * reaches the host as soon as what came before it, even when the bus then goes quiet. */
 #ifndef WIRELARK_PROBE_RING_H
 #define WIRELARK_PROBE_RING_H
 
@@ -12,8 +13,10 @@
 /* 1 KiB of the chip's 2 KiB of RAM; a power of two, so that an index wraps with a mask. */
 #define RING_SIZE 1024u
 #define RING_MASK (RING_SIZE - 1u)
-/* Dropping ends at a START once this much is free again: whole transactions are dropped
- * rather than many cut short (a 64-byte read is about 200 characters). */
+/* Dropping ends at a START or a repeated START once this much is free again: whole
+ * transactions are dropped rather than many cut short (a 64-byte read is about 200
+ * characters). A repeated START ends it too, for masters that chain transactions with
+ * repeated STARTs and never send a STOP. */
 #define RING_RESUME_ROOM 256u
 
 extern char ring_text[RING_SIZE];
@@ -38,12 +41,20 @@ static inline char ring_take(void)
     return c;
 }
 
-/* The characters of one bus event (1 to 3), all or, once the ring is full, none. */
+static inline void ring_push(char c)
+{
+    ring_text[ring_head] = c;
+    ring_head = (ring_head + 1u) & RING_MASK;
+}
+
+/* The characters of one bus event (1 to 3), all or, once the ring is full, none: then the
+ * "!" takes the place kept for it, at the boundary between two events. */
 static inline void ring_put(const char *text, uint8_t count)
 {
     if (ring_dropping)
         return;
-    if (ring_room() < count) {
+    if (ring_room() <= count) {
+        ring_push('!');
         ring_dropping = true;
         return;
     }
@@ -55,7 +66,8 @@ static inline void ring_put(const char *text, uint8_t count)
     ring_head = head;
 }
 
-/* A transaction begins (a START from an idle bus). */
-void ring_begin_transaction(void);
+/* A START or a repeated START: dropping ends here once there is room again. True when it
+ * did, so that the caller sends the condition alone: the rest of a byte it cut was dropped. */
+bool ring_resume_at_start(void);
 
 #endif

@@ -31,6 +31,7 @@ struct ChipAccess {
         auto* emulator = static_cast<ProbeEmulator*>(param);
         emulator->m_sent.push_back(static_cast<char>(value));
         ++emulator->m_sentCount;
+        emulator->m_lastSentCycle = emulator->m_chip->avr->cycle;
     }
 };
 
@@ -56,6 +57,11 @@ ProbeEmulator::ProbeEmulator(const std::string& firmware) : m_chip(std::make_uni
     avr->frequency = kFrequency;
     avr_load_firmware(avr, &elf);
     avr->frequency = kFrequency;
+    // The chip keeps copies of the sections it loaded; the symbols it keeps as they are.
+    free(elf.flash);
+    free(elf.eeprom);
+    free(elf.fuse);
+    free(elf.lockbits);
 
     m_chip->scl = avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('C'), kSclPin);
     m_chip->sda = avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('C'), kSdaPin);
@@ -149,14 +155,19 @@ BusTiming BusTiming::minimumHigh(double hertz)
     return timing;
 }
 
-BusDriver::BusDriver(ProbeEmulator& chip, const BusTiming& timing)
-    : m_chip(chip), m_timing(timing), m_now(chip.cycle())
+BusDriver::BusDriver(ProbeEmulator& chip, const BusTiming& timing, std::uint32_t seed)
+    : m_chip(chip), m_timing(timing), m_now(chip.cycle()), m_random(seed)
 {
 }
 
 void BusDriver::at(double microseconds)
 {
-    m_now += static_cast<std::uint64_t>(std::llround(microseconds * ProbeEmulator::kFrequency / 1e6));
+    std::uint64_t cycles = static_cast<std::uint64_t>(std::llround(microseconds * ProbeEmulator::kFrequency / 1e6));
+    if (m_timing.jitter > 0) {
+        const auto most = static_cast<std::uint64_t>(std::llround(m_timing.jitter * ProbeEmulator::kFrequency / 1e6));
+        cycles += std::uniform_int_distribution<std::uint64_t>(0, most)(m_random);
+    }
+    m_now += cycles;
     m_chip.runUntil(m_now);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <random>
 #include <string>
 
 // The probe's firmware on an emulated ATmega328P (simavr), its pins driven as an I2C bus
@@ -28,12 +29,15 @@ public:
     std::string takeSent();
     // Characters sent since the start.
     std::uint64_t sentCount() const { return m_sentCount; }
+    // The cycle at which the last character was sent.
+    std::uint64_t lastSentCycle() const { return m_lastSentCycle; }
 
 private:
     struct Chip;
     std::unique_ptr<Chip> m_chip;
     std::string m_sent;
     std::uint64_t m_sentCount = 0;
+    std::uint64_t m_lastSentCycle = 0;
     bool m_scl = true;
     bool m_sda = true;
 
@@ -51,6 +55,9 @@ struct BusTiming {
     double busFree = 5.0;     // tBUF: between a STOP and the next START
     double dataHold = 0.3;    // SDA changes this long after SCL fell
     double stretch = 0.0;     // a slave holds SCL low this much longer after each answer
+    // Every time above is lengthened by a random 0 to this much (never shortened below the
+    // standard's minimum), so that the edges fall at every phase of the firmware's loop.
+    double jitter = 0.0;
 
     // A 50 % clock at this frequency, conditions as long as half a period.
     static BusTiming evenClock(double hertz);
@@ -66,7 +73,7 @@ struct BusTiming {
 // then cuts short (the probe says ? there).
 class BusDriver {
 public:
-    BusDriver(ProbeEmulator& chip, const BusTiming& timing);
+    BusDriver(ProbeEmulator& chip, const BusTiming& timing, std::uint32_t seed = 1);
 
     // Drives the text from where the bus stands; throws std::invalid_argument on text the
     // driver cannot drive.
@@ -88,6 +95,7 @@ private:
     ProbeEmulator& m_chip;
     BusTiming m_timing;
     std::uint64_t m_now;
+    std::mt19937 m_random;  // the jitter's
     bool m_scl = true;
     bool m_sda = true;
 };
