@@ -28,6 +28,7 @@ constexpr double kGapEvery = 7;       // seconds between two pulls of the device
 constexpr double kGapLength = 1;
 constexpr double kRestartEvery = 11;  // seconds between two restarts of the watch
 constexpr double kFillAt = 0.4;       // of the run: the small disk is filled from outside
+constexpr double kBurstSeconds = 3;   // of traffic sent at once after the disk was filled
 
 QByteArray readAll(const QString& path)
 {
@@ -233,6 +234,11 @@ RigFigures Drill::run(double seconds)
                 file.write(filler);
             m_others.insert(QStringLiteral("filler.bin"), filler);
             filled = true;
+            // Then a burst: the file being written outgrows what the rotation's last deletion
+            // freed, so the capture must make room itself. At an even line rate every file
+            // takes the pages of the one deleted before it, and whether the disk ever ran
+            // full would depend on how evenly a busy machine delivered the traffic.
+            credit += kBurstSeconds * kLineRate;
         }
         if (now >= nextGap) {
             check(quiesce(), QStringLiteral("not saved before the device was pulled at %1 s").arg(now));
