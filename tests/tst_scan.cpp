@@ -371,7 +371,8 @@ void TstScan::decode()
     QFETCH(QByteArray, output);
     const Run run = scan(QStringList{"--decode"} + arguments + QStringList{"-"}, log);
     QCOMPARE(run.out, output);
-    QCOMPARE(run.exitCode, 0);
+    // Decoding alone: the log could be read, unless the probe's "!" says input was lost.
+    QCOMPARE(run.exitCode, log.contains('!') ? 2 : 0);
 }
 
 namespace {
@@ -573,8 +574,9 @@ void TstScan::everyCorePrintsWhatOneCorePrints()
     QVERIFY(three.out == one.out);
     // As --pcap, too, when decoding.
     if (arguments.contains(QStringLiteral("--decode"))) {
-        QCOMPARE(scan({"--pcap", "one.pcapng", "-j", "1", "big.log"}).exitCode, 0);
-        QCOMPARE(scan({"--pcap", "three.pcapng", "-j", "3", "big.log"}).exitCode, 0);
+        const int readWhole = log.contains('!') ? 2 : 0;
+        QCOMPARE(scan({"--pcap", "one.pcapng", "-j", "1", "big.log"}).exitCode, readWhole);
+        QCOMPARE(scan({"--pcap", "three.pcapng", "-j", "3", "big.log"}).exitCode, readWhole);
         QFile first(m_folder->filePath(QStringLiteral("one.pcapng")));
         QFile second(m_folder->filePath(QStringLiteral("three.pcapng")));
         QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
