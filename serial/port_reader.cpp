@@ -77,6 +77,31 @@ void PortReader::resumeIfRoom()
     m_worker->resume();
 }
 
+PortReader::Round PortReader::readRound(QByteArray& buffer, const ReadNow& readNow, readerparts::LineEventWatch& events,
+                                        qintptr handle)
+{
+    Round round;
+    for (;;) {
+        const qsizetype room = roomOrHoldBack();
+        if (room == 0) {
+            // Line events are told while reading waits, too.
+            hand({}, events.since(handle));
+            round.heldBack = true;
+            return round;
+        }
+        const qsizetype wanted = std::min(room, buffer.size());
+        const qsizetype count = readNow(buffer.data(), wanted);
+        if (count < 0) {
+            round.ended = true;
+            return round;
+        }
+        hand(QByteArray(buffer.constData(), count), events.since(handle));
+        round.taken += count;
+        if (count < wanted)
+            return round;
+    }
+}
+
 void PortReader::hand(const QByteArray& bytes, std::deque<int> lineEvents, const QString& goneReason)
 {
     {

@@ -2,6 +2,7 @@
 
 #include "serial/line_errors.h"
 #include "serial/line_settings.h"
+#include "serial/reader_parts.h"
 
 #include <QByteArray>
 #include <QMutex>
@@ -10,6 +11,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <memory>
 
 // What arrived from the device since the last take.
@@ -49,6 +51,11 @@ public:
             resumeIfRoom();
     }
 
+    // Tests: before each wait for input, fails() says whether that wait fails as a failing
+    // system call would (the device is then gone). Windows only: Linux waits in Qt's event
+    // loop. Set before open.
+    void setWaitFailure(std::function<bool()> fails) { m_waitFails = std::move(fails); }
+
 signals:
     // Something arrived; raised once until the next take.
     void arrived();
@@ -66,6 +73,20 @@ private:
     // QSerialPort on Linux (port_reader_qt.cpp), Win32 on Windows (port_reader_win.cpp).
     class SystemWorker;
     std::unique_ptr<Worker> makeSystemWorker();
+
+    // The reading policy of both systems, for their workers. Each supplies what its system
+    // does differently: reading up to a number of characters now (the count read, or -1
+    // when reading ended: a stop, or the device gone, which the worker tells itself).
+    using ReadNow = std::function<qsizetype(char* into, qsizetype most)>;
+    struct Round {
+        qsizetype taken = 0;    // characters handed over
+        bool heldBack = false;  // no room: reading waits until the taker resumes it
+        bool ended = false;     // readNow said reading ended
+    };
+    // The reader's thread: what the driver holds, as far as the taker has room for it, read
+    // into buffer and handed over, with the line events counted since; until a read comes
+    // back short (the driver is empty) or there is no room.
+    Round readRound(QByteArray& buffer, const ReadNow& readNow, readerparts::LineEventWatch& events, qintptr handle);
     void hand(const QByteArray& bytes, std::deque<int> lineEvents, const QString& goneReason = {});
     // The reader's thread: how many characters may be taken now; with none, reading is held
     // back until the taker resumes it.
@@ -75,6 +96,7 @@ private:
     void resumeIfRoom();
 
     LineErrorSource& m_lineErrors;
+    std::function<bool()> m_waitFails;
     std::unique_ptr<Worker> m_worker;
 
     QMutex m_lock;  // guards m_inbox

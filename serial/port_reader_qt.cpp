@@ -3,7 +3,6 @@
 
 #include "serial/reader_parts.h"
 
-#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QThread>
 
@@ -109,24 +108,17 @@ private:
     }
 
     // What the device holds, as far as there is room for it; the rest stays in the device
-    // and the driver until the taker resumes reading.
+    // and the driver until the taker resumes reading. Waiting for more is the event loop's.
     void read()
     {
-        qsizetype taken = 0;
-        while (m_device) {
-            const qsizetype room = m_reader.roomOrHoldBack();
-            if (room == 0)
-                return;  // held back: no collecting, the taker resumes as soon as there is room
-            const QByteArray bytes = m_device->read(room);
-            m_reader.hand(bytes, m_events.since(deviceHandle()));
-            taken += bytes.size();
-            if (m_device->bytesAvailable() == 0)
-                break;
-        }
-        const bool frequent = m_sinceRead.isValid() && m_sinceRead.elapsed() < kCollectMs;
-        if (taken < kBurstBytes && frequent)
-            QThread::msleep(static_cast<unsigned long>(kCollectMs));
-        m_sinceRead.start();
+        if (!m_device)
+            return;
+        const Round round = m_reader.readRound(
+            m_buffer, [this](char* into, qsizetype most) { return qsizetype(m_device->read(into, most)); }, m_events,
+            deviceHandle());
+        if (round.heldBack || round.ended)
+            return;  // held back: no collecting, the taker resumes as soon as there is room
+        m_collecting.afterRound(round.taken, [](qint64 ms) { QThread::msleep(static_cast<unsigned long>(ms)); });
     }
 
     // The system's handle of the device, for its error counters.
@@ -147,7 +139,8 @@ private:
     QThread m_thread;
     QObject m_context;  // lives in m_thread
     std::unique_ptr<QSerialPort> m_device;
-    QElapsedTimer m_sinceRead;  // since the reader last went back to waiting
+    QByteArray m_buffer = QByteArray(kDriverBufferSize, Qt::Uninitialized);
+    Collecting m_collecting;
 };
 
 std::unique_ptr<PortReader::Worker> PortReader::makeSystemWorker()

@@ -5,21 +5,19 @@
 
 #include "serial/reader_parts.h"
 
-#include <QElapsedTimer>
-
 #include <windows.h>
 
+#include <algorithm>
 #include <thread>
-#include <vector>
 
 using namespace readerparts;
 
 namespace {
 
-// A manual-reset event handle, closed with its owner.
+// A manual-reset event handle, closed with its owner; null when it could not be made.
 class Event {
 public:
-    Event() : m_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    Event() : m_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr)), m_error(m_handle ? 0 : GetLastError()) {}
     ~Event()
     {
         if (m_handle != nullptr)
@@ -28,16 +26,15 @@ public:
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
     HANDLE handle() const { return m_handle; }
+    DWORD error() const { return m_error; }
 
 private:
     HANDLE m_handle;
+    DWORD m_error;
 };
 
 // The most one read takes: what the driver is asked to hold.
 constexpr DWORD kReadChunk = DWORD(kDriverBufferSize);
-// A wait for the line's next event ends after this long and the reader looks for itself,
-// in case a character came between its last read and the wait.
-constexpr DWORD kIdleLookMs = 200;
 
 BYTE parityOf(LineSettings::Parity parity)
 {
@@ -78,19 +75,28 @@ QString systemReason(DWORD error)
 
 class PortReader::SystemWorker : public PortReader::Worker {
 public:
-    SystemWorker(PortReader& reader, LineErrorSource& lineErrors) : m_reader(reader), m_events(lineErrors) {}
+    SystemWorker(PortReader& reader, LineErrorSource& lineErrors) : m_reader(reader), m_events(lineErrors)
+    {
+        m_waiting.hEvent = m_lineEvent.handle();
+        m_reading.hEvent = m_readDone.handle();
+    }
 
     ~SystemWorker() override
     {
-        SetEvent(m_stop.handle());
-        if (m_thread.joinable())
+        if (m_thread.joinable()) {
+            SetEvent(m_stop.handle());
             m_thread.join();
+        }
         if (m_port != INVALID_HANDLE_VALUE)
             CloseHandle(m_port);
     }
 
     QString start(const QString& path, const LineSettings& settings) override
     {
+        for (const Event* event : {&m_stop, &m_resume, &m_lineEvent, &m_readDone}) {
+            if (event->handle() == nullptr)
+                return QStringLiteral("the reader's events cannot be made: ") + systemReason(event->error());
+        }
         m_port = CreateFileW(devicePath(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                              FILE_FLAG_OVERLAPPED, nullptr);
         if (m_port == INVALID_HANDLE_VALUE)
@@ -105,6 +111,9 @@ public:
     void resume() override { SetEvent(m_resume.handle()); }
 
 private:
+    // How a wait for the reader's events ended.
+    enum class Woken { Stop, Event, Failed };
+
     QString configure(const LineSettings& settings)
     {
         if (!SetupComm(m_port, kReadChunk, 4096))
@@ -145,112 +154,139 @@ private:
         return {};
     }
 
-    // The reader's thread: read what waits, then wait for the line's next event, until a
-    // stop or the device goes away.
+    // The reader's thread. The wait for the line's next event is begun before what waits is
+    // read, so a character that comes after the read ends the wait: an idle reader sleeps
+    // until a character, a line event or the stop. Every way out leaves nothing pending.
     void run()
     {
-        std::vector<char> buffer(kReadChunk);
-        OVERLAPPED waiting{};
-        waiting.hEvent = m_lineEvent.handle();
-        bool waitPending = false;
         for (;;) {
-            const qsizetype taken = readWhatWaits(buffer);
-            if (taken < 0)
+            bool eventCame = false;
+            if (!m_waitPending && !beginWait(&eventCame))
                 break;
-            if (m_heldBack) {
+            const Round round = m_reader.readRound(
+                m_buffer, [this](char* into, qsizetype most) { return readNow(into, most); }, m_events, qintptr(m_port));
+            if (round.ended)
+                break;
+            if (round.heldBack) {
                 // The taker has no room: nothing is read until it resumes the reader.
-                const HANDLE wakes[] = {m_stop.handle(), m_resume.handle()};
-                if (WaitForMultipleObjects(2, wakes, FALSE, INFINITE) != WAIT_OBJECT_0 + 1)
+                const Woken woken = waitFor(m_resume);
+                if (woken != Woken::Event) {
+                    goneIf(woken);
                     break;
+                }
                 ResetEvent(m_resume.handle());
-                m_heldBack = false;
                 continue;
             }
-            collect(taken);
-            if (!waitPending) {
-                DWORD mask = 0;
-                ResetEvent(m_lineEvent.handle());
-                if (WaitCommEvent(m_port, &mask, &waiting)) {
-                    continue;
-                }
-                if (GetLastError() != ERROR_IO_PENDING) {
-                    gone(GetLastError());
-                    return;
-                }
-                waitPending = true;
-            }
-            const HANDLE wakes[] = {m_stop.handle(), m_lineEvent.handle()};
-            const DWORD woken = WaitForMultipleObjects(2, wakes, FALSE, kIdleLookMs);
-            if (woken == WAIT_OBJECT_0)
+            bool stopped = false;
+            m_collecting.afterRound(round.taken, [&](qint64 ms) {
+                stopped = WaitForSingleObject(m_stop.handle(), DWORD(ms)) == WAIT_OBJECT_0;
+            });
+            if (stopped)
                 break;
-            if (woken == WAIT_OBJECT_0 + 1) {
-                waitPending = false;
-                DWORD unused = 0;
-                if (!GetOverlappedResult(m_port, &waiting, &unused, FALSE)) {
-                    gone(GetLastError());
-                    return;
-                }
+            if (eventCame)
+                continue;  // read again, then wait anew
+            const Woken woken = waitFor(m_lineEvent);
+            if (woken != Woken::Event) {
+                goneIf(woken);
+                break;
             }
-        }
-        if (waitPending) {
-            CancelIoEx(m_port, &waiting);
+            m_waitPending = false;
             DWORD unused = 0;
-            GetOverlappedResult(m_port, &waiting, &unused, TRUE);
+            if (!GetOverlappedResult(m_port, &m_waiting, &unused, FALSE)) {
+                gone(GetLastError());
+                break;
+            }
+        }
+        cancelPending();
+    }
+
+    // The wait for the line's next event (a character, an error, a break); eventCame when
+    // one had come already. False when the device went away (told).
+    bool beginWait(bool* eventCame)
+    {
+        ResetEvent(m_lineEvent.handle());
+        m_mask = 0;
+        if (WaitCommEvent(m_port, &m_mask, &m_waiting)) {
+            *eventCame = true;  // the read that follows takes what came
+            return true;
+        }
+        if (GetLastError() != ERROR_IO_PENDING) {
+            gone(GetLastError());
+            return false;
+        }
+        m_waitPending = true;
+        return true;
+    }
+
+    // Up to most characters that the driver holds now; -1 when reading ended (a stop, or the
+    // device went away, told).
+    qsizetype readNow(char* into, qsizetype most)
+    {
+        ResetEvent(m_readDone.handle());
+        // No count for an overlapped read: it is only known from its result.
+        if (!ReadFile(m_port, into, DWORD(std::min<qsizetype>(most, kReadChunk)), nullptr, &m_reading)) {
+            if (GetLastError() != ERROR_IO_PENDING) {
+                gone(GetLastError());
+                return -1;
+            }
+            m_readPending = true;
+            const Woken woken = waitFor(m_readDone);
+            if (woken != Woken::Event) {
+                goneIf(woken);
+                return -1;  // cancelled on the way out, before the buffer goes
+            }
+        }
+        m_readPending = false;
+        DWORD count = 0;
+        if (!GetOverlappedResult(m_port, &m_reading, &count, FALSE)) {
+            gone(GetLastError());
+            return -1;
+        }
+        return qsizetype(count);
+    }
+
+    // Waits for the stop or the given event, as long as it takes.
+    Woken waitFor(const Event& event)
+    {
+        const HANDLE wakes[] = {m_stop.handle(), event.handle()};
+        const bool failing = m_reader.m_waitFails && m_reader.m_waitFails();
+        if (failing)
+            SetLastError(ERROR_INVALID_HANDLE);
+        const DWORD woken = failing ? WAIT_FAILED : WaitForMultipleObjects(2, wakes, FALSE, INFINITE);
+        if (woken == WAIT_OBJECT_0)
+            return Woken::Stop;
+        if (woken == WAIT_OBJECT_0 + 1)
+            return Woken::Event;
+        m_waitError = woken == WAIT_FAILED ? GetLastError() : ERROR_GEN_FAILURE;
+        return Woken::Failed;
+    }
+
+    void goneIf(Woken woken)
+    {
+        if (woken == Woken::Failed)
+            gone(m_waitError);
+    }
+
+    // Whatever is still pending is cancelled and waited for, so that the driver writes into
+    // nothing that has gone (the event mask, the buffer).
+    void cancelPending()
+    {
+        DWORD unused = 0;
+        if (m_waitPending) {
+            CancelIoEx(m_port, &m_waiting);
+            GetOverlappedResult(m_port, &m_waiting, &unused, TRUE);
+            m_waitPending = false;
+        }
+        if (m_readPending) {
+            CancelIoEx(m_port, &m_reading);
+            GetOverlappedResult(m_port, &m_reading, &unused, TRUE);
+            m_readPending = false;
         }
     }
 
-    // What the driver holds, as far as the taker has room for it. The number of characters
-    // taken; -1 when reading ended (a stop, or the device went away).
-    qsizetype readWhatWaits(std::vector<char>& buffer)
-    {
-        qsizetype taken = 0;
-        for (;;) {
-            const qsizetype room = m_reader.roomOrHoldBack();
-            if (room == 0) {
-                m_heldBack = true;
-                m_reader.hand({}, m_events.since(qintptr(m_port)));
-                return taken;
-            }
-            DWORD count = 0;
-            const DWORD wanted = DWORD(std::min<qsizetype>(room, kReadChunk));
-            OVERLAPPED reading{};
-            reading.hEvent = m_readDone.handle();
-            ResetEvent(m_readDone.handle());
-            if (!ReadFile(m_port, buffer.data(), wanted, &count, &reading)) {
-                if (GetLastError() != ERROR_IO_PENDING) {
-                    gone(GetLastError());
-                    return -1;
-                }
-                const HANDLE wakes[] = {m_stop.handle(), m_readDone.handle()};
-                if (WaitForMultipleObjects(2, wakes, FALSE, INFINITE) == WAIT_OBJECT_0) {
-                    CancelIoEx(m_port, &reading);
-                    GetOverlappedResult(m_port, &reading, &count, TRUE);
-                    return -1;
-                }
-                if (!GetOverlappedResult(m_port, &reading, &count, FALSE)) {
-                    gone(GetLastError());
-                    return -1;
-                }
-            }
-            m_reader.hand(QByteArray(buffer.data(), qsizetype(count)), m_events.since(qintptr(m_port)));
-            taken += count;
-            if (count < wanted)
-                return taken;
-        }
-    }
-
-    // A slow line's characters are left to gather in the driver for a moment, so that a
-    // delivery every millisecond does not wake the reader every millisecond.
-    void collect(qsizetype taken)
-    {
-        const bool frequent = m_sinceRead.isValid() && m_sinceRead.elapsed() < kCollectMs;
-        if (taken > 0 && taken < kBurstBytes && frequent)
-            WaitForSingleObject(m_stop.handle(), DWORD(kCollectMs));
-        m_sinceRead.start();
-    }
-
-    // The device went away (an adapter pulled, the far end closed): what the driver still
-    // holds was read before, so only the reason is left to hand over.
+    // The device went away (an adapter pulled, the far end closed) or could no longer be
+    // waited for: what the driver still held was read before, so only the reason is left
+    // to hand over.
     void gone(DWORD error)
     {
         const QString reason = error == ERROR_OPERATION_ABORTED || error == ERROR_DEVICE_REMOVED ||
@@ -268,8 +304,15 @@ private:
     Event m_resume;     // set by the taker: there is room again
     Event m_lineEvent;  // the line's next event (WaitCommEvent)
     Event m_readDone;   // an overlapped read finished
-    bool m_heldBack = false;  // the reader's thread only
-    QElapsedTimer m_sinceRead;
+    // Written by the driver while an I/O is pending: members, so they outlive it.
+    OVERLAPPED m_waiting{};
+    OVERLAPPED m_reading{};
+    DWORD m_mask = 0;
+    QByteArray m_buffer = QByteArray(qsizetype(kReadChunk), Qt::Uninitialized);
+    bool m_waitPending = false;
+    bool m_readPending = false;
+    DWORD m_waitError = 0;
+    Collecting m_collecting;
     std::thread m_thread;
 };
 

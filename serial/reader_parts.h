@@ -2,6 +2,7 @@
 
 #include "serial/line_errors.h"
 
+#include <QElapsedTimer>
 #include <QtGlobal>
 
 #include <deque>
@@ -20,6 +21,24 @@ constexpr qsizetype kBurstBytes = 256;
 // What the driver is asked to hold while the reader is held back (or the system is busy):
 // more than five seconds at the probe's line rate.
 constexpr qint64 kDriverBufferSize = 64 * 1024;
+
+// After a round of reading: a slow line's characters are left to gather in the driver for a
+// moment, so that a delivery every millisecond does not wake the reader every millisecond.
+class Collecting {
+public:
+    // sleep(ms) waits that long, or less when reading is stopped.
+    template <typename Sleep>
+    void afterRound(qsizetype taken, Sleep&& sleep)
+    {
+        const bool frequent = m_sinceRead.isValid() && m_sinceRead.elapsed() < kCollectMs;
+        if (taken > 0 && taken < kBurstBytes && frequent)
+            sleep(kCollectMs);
+        m_sinceRead.start();
+    }
+
+private:
+    QElapsedTimer m_sinceRead;  // since the reader last went back to waiting
+};
 
 // Line errors the driver counted since the last look, as CommEvent codes, one per kind of
 // error that was counted again.
