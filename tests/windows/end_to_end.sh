@@ -9,21 +9,21 @@
 # sending as fast as it can without losing a character.
 #   tests/windows/end_to_end.sh HOST_BUILD WINDOWS_BUILD WINE_PREFIX QT_BIN
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/com1_probe.sh"
+work=
+simulator=
+cleanup() {
+  [ -z "$simulator" ] || kill "$simulator" 2>/dev/null || true
+  com1_cleanup
+  [ -z "$work" ] || rm -rf "$work"
+}
+trap cleanup EXIT
 # Absolute, as the script works in a folder of its own.
 host=$(cd "$1" && pwd) app=$(cd "$2" && pwd) prefix=$(cd "$3" && pwd) qt_bin=$(cd "$4" && pwd)
-here=$(cd "$(dirname "$0")" && pwd)
 wine_run=("$here/../../cmake/wine-run" "$prefix" "$qt_bin")
 export WINEPREFIX=$prefix WINEDEBUG=-all
 work=$(mktemp -d)
-simulator=
-probes=
-cleanup() {
-  [ -z "$simulator" ] || kill "$simulator" 2>/dev/null || true
-  [ -z "$probes" ] || kill "$probes" 2>/dev/null || true
-  "${wine_run[@]}" reg delete 'HKLM\Software\Wine\Ports' /v COM1 /f > /dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A new simulated probe on $work/probe: SIMULATOR_OPTIONS...
@@ -74,13 +74,7 @@ screen=$("${console[@]}" capture-pane -p)
 "${console[@]}" kill-server
 grep -q "wirelark-scan: Grüße.log: File not found" <<<"$screen" || { echo "$screen" >&2; fail "the console shows the message wrong"; }
 
-# Wine's mount manager makes dosdevices/com1 from this setting when its server starts.
-"${wine_run[@]}" reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$work/probe" /f > /dev/null 2>&1
-/usr/lib/wine/wineserver -k > /dev/null 2>&1 || true
-/usr/lib/wine/wineserver -w > /dev/null 2>&1 || true
-/usr/lib/wine/wineserver --persistent=60 > /dev/null 2>&1 || true
-"${wine_run[@]}" reg query 'HKLM\Software\Wine\Ports' /v COM1 > /dev/null 2>&1
-[ "$(readlink "$prefix/dosdevices/com1")" = "$work/probe" ] || fail "Wine's COM1 does not lead to the simulator"
+com1_link "${wine_run[@]}" -- "$work/probe" || fail "Wine's COM1 does not lead to the simulator"
 
 # The same characters into both builds: the probe sends 20,000 characters and closes its line,
 # and each watch ends there. Then the JSON records of the same.
@@ -110,19 +104,11 @@ for format in decode json; do
 done
 
 echo "-- --reconnect goes on across the probe's line closing and coming back"
-(
-  trap 'kill $again 2>/dev/null; exit 0' TERM
-  while :; do
-    "$host/wirelark-probe-sim" --link "$work/probe" --seed 35 --count 20000 > /dev/null 2>&1 &
-    again=$!
-    wait "$again" || true
-  done
-) &
-probes=$!
-for _ in $(seq 100); do [ -e "$work/probe" ] && break; sleep 0.05; done
+rm -f "$work/probe"
+com1_respawn "$work/probe" "$host/wirelark-probe-sim" --seed 35 --count 20000 || fail "the simulated probe did not start"
 "${wine_run[@]}" "$app/wirelark-scan.exe" --port COM1 --reconnect --json "${entries[@]}" --save reconnect.log \
   --duration 12 > reconnect.out 2> reconnect.err || true
-kill "$probes"; wait "$probes" 2>/dev/null || true; probes=
+com1_stop_respawning
 grep -q '"type":"gone"' reconnect.out || { cat reconnect.err >&2; fail "--reconnect: the line closing was not told"; }
 grep -q '"type":"back"' reconnect.out || { cat reconnect.err >&2; fail "--reconnect: the probe coming back was not seen"; }
 once=$(received linux-json.log)
