@@ -20,6 +20,9 @@ constexpr int kSdaPin = 4;
 
 struct ProbeEmulator::Chip {
     avr_t* avr = nullptr;
+    // The firmware's symbols, which the chip may refer to while it runs: freed after it.
+    avr_symbol_t** symbols = nullptr;
+    uint32_t symbolCount = 0;
     avr_irq_t* scl = nullptr;
     avr_irq_t* sda = nullptr;
     avr_uart_t* uart = nullptr;
@@ -62,6 +65,8 @@ ProbeEmulator::ProbeEmulator(const std::string& firmware) : m_chip(std::make_uni
     free(elf.eeprom);
     free(elf.fuse);
     free(elf.lockbits);
+    m_chip->symbols = elf.symbol;
+    m_chip->symbolCount = elf.symbolcount;
 
     m_chip->scl = avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('C'), kSclPin);
     m_chip->sda = avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('C'), kSdaPin);
@@ -90,6 +95,9 @@ ProbeEmulator::~ProbeEmulator()
         avr_terminate(m_chip->avr);
         free(m_chip->avr);
     }
+    for (uint32_t i = 0; i < m_chip->symbolCount; ++i)
+        free(m_chip->symbols[i]);
+    free(m_chip->symbols);
 }
 
 std::uint64_t ProbeEmulator::cycle() const
