@@ -14,10 +14,10 @@ using namespace readerparts;
 
 namespace {
 
-// A manual-reset event handle, closed with its owner; null when it could not be made.
+// A manual-reset event handle, closed with its owner.
 class Event {
 public:
-    Event() : m_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr)), m_error(m_handle ? 0 : GetLastError()) {}
+    Event() : m_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
     ~Event()
     {
         if (m_handle != nullptr)
@@ -26,15 +26,16 @@ public:
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
     HANDLE handle() const { return m_handle; }
-    DWORD error() const { return m_error; }
 
 private:
     HANDLE m_handle;
-    DWORD m_error;
 };
 
 // The most one read takes: what the driver is asked to hold.
 constexpr DWORD kReadChunk = DWORD(kDriverBufferSize);
+// A wait for the line's next event ends after this long and the reader looks for itself,
+// in case a character came between its last read and the wait.
+constexpr DWORD kIdleLookMs = 200;
 
 BYTE parityOf(LineSettings::Parity parity)
 {
@@ -75,28 +76,19 @@ QString systemReason(DWORD error)
 
 class PortReader::SystemWorker : public PortReader::Worker {
 public:
-    SystemWorker(PortReader& reader, LineErrorSource& lineErrors) : m_reader(reader), m_events(lineErrors)
-    {
-        m_waiting.hEvent = m_lineEvent.handle();
-        m_reading.hEvent = m_readDone.handle();
-    }
+    SystemWorker(PortReader& reader, LineErrorSource& lineErrors) : m_reader(reader), m_events(lineErrors) {}
 
     ~SystemWorker() override
     {
-        if (m_thread.joinable()) {
-            SetEvent(m_stop.handle());
+        SetEvent(m_stop.handle());
+        if (m_thread.joinable())
             m_thread.join();
-        }
         if (m_port != INVALID_HANDLE_VALUE)
             CloseHandle(m_port);
     }
 
     QString start(const QString& path, const LineSettings& settings) override
     {
-        for (const Event* event : {&m_stop, &m_resume, &m_lineEvent, &m_readDone}) {
-            if (event->handle() == nullptr)
-                return QStringLiteral("the reader's events cannot be made: ") + systemReason(event->error());
-        }
         m_port = CreateFileW(devicePath(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                              FILE_FLAG_OVERLAPPED, nullptr);
         if (m_port == INVALID_HANDLE_VALUE)
@@ -111,9 +103,6 @@ public:
     void resume() override { SetEvent(m_resume.handle()); }
 
 private:
-    // How a wait for the reader's events ended.
-    enum class Woken { Stop, Event, Failed };
-
     QString configure(const LineSettings& settings)
     {
         if (!SetupComm(m_port, kReadChunk, 4096))
@@ -154,139 +143,102 @@ private:
         return {};
     }
 
-    // The reader's thread. The wait for the line's next event is begun before what waits is
-    // read, so a character that comes after the read ends the wait: an idle reader sleeps
-    // until a character, a line event or the stop. Every way out leaves nothing pending.
+    // The reader's thread: read what waits, then wait for the line's next event, until a
+    // stop or the device goes away.
     void run()
     {
+        OVERLAPPED waiting{};
+        waiting.hEvent = m_lineEvent.handle();
+        bool waitPending = false;
         for (;;) {
-            bool eventCame = false;
-            if (!m_waitPending && !beginWait(&eventCame))
+            const qsizetype taken = readWhatWaits();
+            if (taken < 0)
                 break;
-            const Round round = m_reader.readRound(
-                m_buffer, [this](char* into, qsizetype most) { return readNow(into, most); }, m_events, qintptr(m_port));
-            if (round.ended)
-                break;
-            if (round.heldBack) {
+            if (m_heldBack) {
                 // The taker has no room: nothing is read until it resumes the reader.
-                const Woken woken = waitFor(m_resume);
-                if (woken != Woken::Event) {
-                    goneIf(woken);
+                const HANDLE wakes[] = {m_stop.handle(), m_resume.handle()};
+                if (WaitForMultipleObjects(2, wakes, FALSE, INFINITE) != WAIT_OBJECT_0 + 1)
                     break;
-                }
                 ResetEvent(m_resume.handle());
+                m_heldBack = false;
                 continue;
             }
-            bool stopped = false;
-            m_collecting.afterRound(round.taken, [&](qint64 ms) {
-                stopped = WaitForSingleObject(m_stop.handle(), DWORD(ms)) == WAIT_OBJECT_0;
-            });
-            if (stopped)
-                break;
-            if (eventCame)
-                continue;  // read again, then wait anew
-            const Woken woken = waitFor(m_lineEvent);
-            if (woken != Woken::Event) {
-                goneIf(woken);
-                break;
+            m_collecting.afterRound(taken, [this](qint64 ms) { WaitForSingleObject(m_stop.handle(), DWORD(ms)); });
+            if (!waitPending) {
+                DWORD mask = 0;
+                ResetEvent(m_lineEvent.handle());
+                if (WaitCommEvent(m_port, &mask, &waiting)) {
+                    continue;
+                }
+                if (GetLastError() != ERROR_IO_PENDING) {
+                    gone(GetLastError());
+                    return;
+                }
+                waitPending = true;
             }
-            m_waitPending = false;
-            DWORD unused = 0;
-            if (!GetOverlappedResult(m_port, &m_waiting, &unused, FALSE)) {
-                gone(GetLastError());
+            const HANDLE wakes[] = {m_stop.handle(), m_lineEvent.handle()};
+            const DWORD woken = WaitForMultipleObjects(2, wakes, FALSE, kIdleLookMs);
+            if (woken == WAIT_OBJECT_0)
                 break;
+            if (woken == WAIT_OBJECT_0 + 1) {
+                waitPending = false;
+                DWORD unused = 0;
+                if (!GetOverlappedResult(m_port, &waiting, &unused, FALSE)) {
+                    gone(GetLastError());
+                    return;
+                }
             }
         }
-        cancelPending();
+        if (waitPending) {
+            CancelIoEx(m_port, &waiting);
+            DWORD unused = 0;
+            GetOverlappedResult(m_port, &waiting, &unused, TRUE);
+        }
     }
 
-    // The wait for the line's next event (a character, an error, a break); eventCame when
-    // one had come already. False when the device went away (told).
-    bool beginWait(bool* eventCame)
+    // What the driver holds, as far as the taker has room for it (the shared reading
+    // policy). The number of characters taken; -1 when reading ended (a stop, or the device
+    // went away).
+    qsizetype readWhatWaits()
     {
-        ResetEvent(m_lineEvent.handle());
-        m_mask = 0;
-        if (WaitCommEvent(m_port, &m_mask, &m_waiting)) {
-            *eventCame = true;  // the read that follows takes what came
-            return true;
-        }
-        if (GetLastError() != ERROR_IO_PENDING) {
-            gone(GetLastError());
-            return false;
-        }
-        m_waitPending = true;
-        return true;
+        const Round round = m_reader.readRound(
+            m_buffer, [this](char* into, qsizetype most) { return readNow(into, most); }, m_events, qintptr(m_port));
+        if (round.ended)
+            return -1;
+        m_heldBack = round.heldBack;
+        return round.taken;
     }
 
     // Up to most characters that the driver holds now; -1 when reading ended (a stop, or the
     // device went away, told).
     qsizetype readNow(char* into, qsizetype most)
     {
+        DWORD count = 0;
+        OVERLAPPED reading{};
+        reading.hEvent = m_readDone.handle();
         ResetEvent(m_readDone.handle());
-        // No count for an overlapped read: it is only known from its result.
-        if (!ReadFile(m_port, into, DWORD(std::min<qsizetype>(most, kReadChunk)), nullptr, &m_reading)) {
+        if (!ReadFile(m_port, into, DWORD(std::min<qsizetype>(most, kReadChunk)), &count, &reading)) {
             if (GetLastError() != ERROR_IO_PENDING) {
                 gone(GetLastError());
                 return -1;
             }
-            m_readPending = true;
-            const Woken woken = waitFor(m_readDone);
-            if (woken != Woken::Event) {
-                goneIf(woken);
-                return -1;  // cancelled on the way out, before the buffer goes
+            const HANDLE wakes[] = {m_stop.handle(), m_readDone.handle()};
+            if (WaitForMultipleObjects(2, wakes, FALSE, INFINITE) == WAIT_OBJECT_0) {
+                // Cancelled and waited for before the buffer can go.
+                CancelIoEx(m_port, &reading);
+                GetOverlappedResult(m_port, &reading, &count, TRUE);
+                return -1;
             }
-        }
-        m_readPending = false;
-        DWORD count = 0;
-        if (!GetOverlappedResult(m_port, &m_reading, &count, FALSE)) {
-            gone(GetLastError());
-            return -1;
+            if (!GetOverlappedResult(m_port, &reading, &count, FALSE)) {
+                gone(GetLastError());
+                return -1;
+            }
         }
         return qsizetype(count);
     }
 
-    // Waits for the stop or the given event, as long as it takes.
-    Woken waitFor(const Event& event)
-    {
-        const HANDLE wakes[] = {m_stop.handle(), event.handle()};
-        const bool failing = m_reader.m_waitFails && m_reader.m_waitFails();
-        if (failing)
-            SetLastError(ERROR_INVALID_HANDLE);
-        const DWORD woken = failing ? WAIT_FAILED : WaitForMultipleObjects(2, wakes, FALSE, INFINITE);
-        if (woken == WAIT_OBJECT_0)
-            return Woken::Stop;
-        if (woken == WAIT_OBJECT_0 + 1)
-            return Woken::Event;
-        m_waitError = woken == WAIT_FAILED ? GetLastError() : ERROR_GEN_FAILURE;
-        return Woken::Failed;
-    }
-
-    void goneIf(Woken woken)
-    {
-        if (woken == Woken::Failed)
-            gone(m_waitError);
-    }
-
-    // Whatever is still pending is cancelled and waited for, so that the driver writes into
-    // nothing that has gone (the event mask, the buffer).
-    void cancelPending()
-    {
-        DWORD unused = 0;
-        if (m_waitPending) {
-            CancelIoEx(m_port, &m_waiting);
-            GetOverlappedResult(m_port, &m_waiting, &unused, TRUE);
-            m_waitPending = false;
-        }
-        if (m_readPending) {
-            CancelIoEx(m_port, &m_reading);
-            GetOverlappedResult(m_port, &m_reading, &unused, TRUE);
-            m_readPending = false;
-        }
-    }
-
-    // The device went away (an adapter pulled, the far end closed) or could no longer be
-    // waited for: what the driver still held was read before, so only the reason is left
-    // to hand over.
+    // The device went away (an adapter pulled, the far end closed): what the driver still
+    // holds was read before, so only the reason is left to hand over.
     void gone(DWORD error)
     {
         const QString reason = error == ERROR_OPERATION_ABORTED || error == ERROR_DEVICE_REMOVED ||
@@ -304,14 +256,8 @@ private:
     Event m_resume;     // set by the taker: there is room again
     Event m_lineEvent;  // the line's next event (WaitCommEvent)
     Event m_readDone;   // an overlapped read finished
-    // Written by the driver while an I/O is pending: members, so they outlive it.
-    OVERLAPPED m_waiting{};
-    OVERLAPPED m_reading{};
-    DWORD m_mask = 0;
+    bool m_heldBack = false;  // the last round found no room: the reader's thread only
     QByteArray m_buffer = QByteArray(qsizetype(kReadChunk), Qt::Uninitialized);
-    bool m_waitPending = false;
-    bool m_readPending = false;
-    DWORD m_waitError = 0;
     Collecting m_collecting;
     std::thread m_thread;
 };
