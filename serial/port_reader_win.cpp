@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <thread>
 
 using namespace readerparts;
@@ -151,19 +150,19 @@ private:
         waiting.hEvent = m_lineEvent.handle();
         bool waitPending = false;
         for (;;) {
-            const qsizetype taken = readWhatWaits();
-            if (taken < 0)
+            const Round round = m_reader.readRound(
+                m_buffer, [this](char* into, qsizetype most) { return readNow(into, most); }, m_events, qintptr(m_port));
+            if (round.ended)
                 break;
-            if (m_heldBack) {
+            if (round.heldBack) {
                 // The taker has no room: nothing is read until it resumes the reader.
                 const HANDLE wakes[] = {m_stop.handle(), m_resume.handle()};
                 if (WaitForMultipleObjects(2, wakes, FALSE, INFINITE) != WAIT_OBJECT_0 + 1)
                     break;
                 ResetEvent(m_resume.handle());
-                m_heldBack = false;
                 continue;
             }
-            m_collecting.afterRound(taken, [this](qint64 ms) { WaitForSingleObject(m_stop.handle(), DWORD(ms)); });
+            m_collecting.afterRound(round.taken, [this](qint64 ms) { WaitForSingleObject(m_stop.handle(), DWORD(ms)); });
             if (!waitPending) {
                 DWORD mask = 0;
                 ResetEvent(m_lineEvent.handle());
@@ -196,28 +195,15 @@ private:
         }
     }
 
-    // What the driver holds, as far as the taker has room for it (the shared reading
-    // policy). The number of characters taken; -1 when reading ended (a stop, or the device
-    // went away).
-    qsizetype readWhatWaits()
-    {
-        const Round round = m_reader.readRound(
-            m_buffer, [this](char* into, qsizetype most) { return readNow(into, most); }, m_events, qintptr(m_port));
-        if (round.ended)
-            return -1;
-        m_heldBack = round.heldBack;
-        return round.taken;
-    }
-
-    // Up to most characters that the driver holds now; -1 when reading ended (a stop, or the
-    // device went away, told).
+    // Up to most characters (at most the buffer's) that the driver holds now, for the shared
+    // reading policy; -1 when reading ended (a stop, or the device went away, told).
     qsizetype readNow(char* into, qsizetype most)
     {
         DWORD count = 0;
         OVERLAPPED reading{};
         reading.hEvent = m_readDone.handle();
         ResetEvent(m_readDone.handle());
-        if (!ReadFile(m_port, into, DWORD(std::min<qsizetype>(most, kReadChunk)), &count, &reading)) {
+        if (!ReadFile(m_port, into, DWORD(most), &count, &reading)) {
             if (GetLastError() != ERROR_IO_PENDING) {
                 gone(GetLastError());
                 return -1;
@@ -256,7 +242,6 @@ private:
     Event m_resume;     // set by the taker: there is room again
     Event m_lineEvent;  // the line's next event (WaitCommEvent)
     Event m_readDone;   // an overlapped read finished
-    bool m_heldBack = false;  // the last round found no room: the reader's thread only
     QByteArray m_buffer = QByteArray(qsizetype(kReadChunk), Qt::Uninitialized);
     Collecting m_collecting;
     std::thread m_thread;
