@@ -51,6 +51,11 @@ public:
             resumeIfRoom();
     }
 
+    // Tests: before each wait for the next character, fails() says whether that wait fails as
+    // a failing system call would (the device is then gone). Windows only: Linux waits in
+    // Qt's event loop. Set before open.
+    void setWaitFailure(std::function<bool()> fails) { m_waitFails = std::move(fails); }
+
 signals:
     // Something arrived; raised once until the next take.
     void arrived();
@@ -91,6 +96,7 @@ private:
     void resumeIfRoom();
 
     LineErrorSource& m_lineErrors;
+    std::function<bool()> m_waitFails;
     std::unique_ptr<Worker> m_worker;
 
     QMutex m_lock;  // guards m_inbox

@@ -1,19 +1,23 @@
-// The reader on Win32: overlapped WaitCommEvent and ReadFile in a thread of its own.
-// QSerialPort waits for these through an I/O completion port, which Wine's serial driver
-// never completes; events waited for with WaitForMultipleObjects work on both.
+// The reader on Win32: overlapped ReadFile in a thread of its own. QSerialPort waits through
+// an I/O completion port, which Wine's serial driver never completes, and WaitCommEvent,
+// which Wine cannot serve on a pseudo-terminal and which holds back every read issued while
+// it is pending; a pending read of one character, waited for with WaitForMultipleObjects,
+// works on both. Line errors are counted with the characters they came with, as on Linux.
 #include "serial/port_reader.h"
 
 #include "serial/reader_parts.h"
 
 #include <windows.h>
 
+#include <algorithm>
+#include <functional>
 #include <thread>
 
 using namespace readerparts;
 
 namespace {
 
-// A manual-reset event handle, closed with its owner.
+// A manual-reset event handle, closed with its owner; null when the system made none.
 class Event {
 public:
     Event() : m_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
@@ -32,9 +36,10 @@ private:
 
 // The most one read takes: what the driver is asked to hold.
 constexpr DWORD kReadChunk = DWORD(kDriverBufferSize);
-// A wait for the line's next event ends after this long and the reader looks for itself,
-// in case a character came between its last read and the wait.
-constexpr DWORD kIdleLookMs = 200;
+// A read returns at once with what the driver holds, nothing if it holds nothing.
+constexpr COMMTIMEOUTS kReadWhatIsHeld{MAXDWORD, 0, 0, 0, 0};
+// A read ends when it has all it asked for: the wait asks for one character.
+constexpr COMMTIMEOUTS kWaitForAll{0, 0, 0, 0, 0};
 
 BYTE parityOf(LineSettings::Parity parity)
 {
@@ -75,7 +80,11 @@ QString systemReason(DWORD error)
 
 class PortReader::SystemWorker : public PortReader::Worker {
 public:
-    SystemWorker(PortReader& reader, LineErrorSource& lineErrors) : m_reader(reader), m_events(lineErrors) {}
+    SystemWorker(PortReader& reader, LineErrorSource& lineErrors, const std::function<bool()>& waitFails)
+        : m_reader(reader), m_events(lineErrors), m_waitFails(waitFails)
+    {
+        m_reading.hEvent = m_readDone.handle();
+    }
 
     ~SystemWorker() override
     {
@@ -88,6 +97,10 @@ public:
 
     QString start(const QString& path, const LineSettings& settings) override
     {
+        for (const Event* event : {&m_stop, &m_resume, &m_readDone}) {
+            if (event->handle() == nullptr)
+                return QStringLiteral("cannot wait for the port: ") + systemReason(GetLastError());
+        }
         m_port = CreateFileW(devicePath(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                              FILE_FLAG_OVERLAPPED, nullptr);
         if (m_port == INVALID_HANDLE_VALUE)
@@ -132,99 +145,118 @@ private:
         dcb.fAbortOnError = FALSE;
         if (!SetCommState(m_port, &dcb))
             return systemReason(GetLastError());
-        // A read returns at once with what the driver holds, nothing if it holds nothing.
-        COMMTIMEOUTS timeouts{};
-        timeouts.ReadIntervalTimeout = MAXDWORD;
+        COMMTIMEOUTS timeouts = kReadWhatIsHeld;
         if (!SetCommTimeouts(m_port, &timeouts))
-            return systemReason(GetLastError());
-        if (!SetCommMask(m_port, EV_RXCHAR | EV_ERR | EV_BREAK))
             return systemReason(GetLastError());
         return {};
     }
 
-    // The reader's thread: read what waits, then wait for the line's next event, until a
-    // stop or the device goes away.
+    // The reader's thread: read what the driver holds, then wait for the next character,
+    // until a stop or the device goes away. Nothing is pending when it returns.
     void run()
     {
-        OVERLAPPED waiting{};
-        waiting.hEvent = m_lineEvent.handle();
-        bool waitPending = false;
         for (;;) {
             const Round round = m_reader.readRound(
                 m_buffer, [this](char* into, qsizetype most) { return readNow(into, most); }, m_events, qintptr(m_port));
             if (round.ended)
-                break;
+                return;
             if (round.heldBack) {
                 // The taker has no room: nothing is read until it resumes the reader.
                 const HANDLE wakes[] = {m_stop.handle(), m_resume.handle()};
                 if (WaitForMultipleObjects(2, wakes, FALSE, INFINITE) != WAIT_OBJECT_0 + 1)
-                    break;
+                    return;
                 ResetEvent(m_resume.handle());
                 continue;
             }
             m_collecting.afterRound(round.taken, [this](qint64 ms) { WaitForSingleObject(m_stop.handle(), DWORD(ms)); });
-            if (!waitPending) {
-                DWORD mask = 0;
-                ResetEvent(m_lineEvent.handle());
-                if (WaitCommEvent(m_port, &mask, &waiting)) {
-                    continue;
-                }
-                if (GetLastError() != ERROR_IO_PENDING) {
-                    gone(GetLastError());
-                    return;
-                }
-                waitPending = true;
-            }
-            const HANDLE wakes[] = {m_stop.handle(), m_lineEvent.handle()};
-            const DWORD woken = WaitForMultipleObjects(2, wakes, FALSE, kIdleLookMs);
-            if (woken == WAIT_OBJECT_0)
-                break;
-            if (woken == WAIT_OBJECT_0 + 1) {
-                waitPending = false;
-                DWORD unused = 0;
-                if (!GetOverlappedResult(m_port, &waiting, &unused, FALSE)) {
-                    gone(GetLastError());
-                    return;
-                }
-            }
-        }
-        if (waitPending) {
-            CancelIoEx(m_port, &waiting);
-            DWORD unused = 0;
-            GetOverlappedResult(m_port, &waiting, &unused, TRUE);
+            if (!waitForCharacter())
+                return;
         }
     }
 
-    // Up to most characters (at most the buffer's) that the driver holds now, for the shared
-    // reading policy; -1 when reading ended (a stop, or the device went away, told).
+    // Asks for the next character and sleeps until it comes (kept for the next read), the
+    // stop, or the device goes; false for the last two.
+    bool waitForCharacter()
+    {
+        if (!setTimeouts(kWaitForAll))
+            return false;
+        const qsizetype got = read(&m_first, 1, m_waitFails && m_waitFails());
+        if (got < 0)
+            return false;
+        if (got == 0) {
+            // Without timeouts only a line that closed ends a read short.
+            gone(ERROR_OPERATION_ABORTED);
+            return false;
+        }
+        m_hasFirst = true;
+        return setTimeouts(kReadWhatIsHeld);
+    }
+
+    bool setTimeouts(COMMTIMEOUTS timeouts)
+    {
+        if (SetCommTimeouts(m_port, &timeouts))
+            return true;
+        gone(GetLastError());
+        return false;
+    }
+
+    // Up to most characters (at most the buffer's) that the driver holds now, the one the
+    // wait took first, for the shared reading policy; -1 when reading ended (a stop, or the
+    // device went away, told).
     qsizetype readNow(char* into, qsizetype most)
     {
-        DWORD count = 0;
-        OVERLAPPED reading{};
-        reading.hEvent = m_readDone.handle();
-        ResetEvent(m_readDone.handle());
-        if (!ReadFile(m_port, into, DWORD(most), &count, &reading)) {
-            if (GetLastError() != ERROR_IO_PENDING) {
-                gone(GetLastError());
-                return -1;
-            }
-            const HANDLE wakes[] = {m_stop.handle(), m_readDone.handle()};
-            if (WaitForMultipleObjects(2, wakes, FALSE, INFINITE) == WAIT_OBJECT_0) {
-                // Cancelled and waited for before the buffer can go.
-                CancelIoEx(m_port, &reading);
-                GetOverlappedResult(m_port, &reading, &count, TRUE);
-                return -1;
-            }
-            if (!GetOverlappedResult(m_port, &reading, &count, FALSE)) {
-                gone(GetLastError());
-                return -1;
-            }
+        qsizetype count = 0;
+        if (m_hasFirst) {
+            m_hasFirst = false;
+            *into++ = m_first;
+            --most;
+            count = 1;
         }
-        return qsizetype(count);
+        if (most == 0)
+            return count;
+        const qsizetype read = this->read(into, DWORD(most));
+        return read < 0 ? -1 : count + read;
+    }
+
+    // Reads up to count characters into into, as the timeouts set say; the count read, or -1
+    // when reading ended (a stop, or the device went away, told). Nothing is left pending on
+    // any way out: the buffer may go. Tests make the wait fail as a failing system call would.
+    qsizetype read(char* into, DWORD count, bool failWait = false)
+    {
+        ResetEvent(m_readDone.handle());
+        if (ReadFile(m_port, into, count, nullptr, &m_reading))
+            return finished();
+        if (GetLastError() != ERROR_IO_PENDING) {
+            gone(GetLastError());
+            return -1;
+        }
+        const HANDLE wakes[] = {m_stop.handle(), failWait ? nullptr : m_readDone.handle()};
+        const DWORD woken = WaitForMultipleObjects(2, wakes, FALSE, INFINITE);
+        if (woken != WAIT_OBJECT_0 + 1) {
+            const DWORD why = woken == WAIT_FAILED ? GetLastError() : ERROR_SUCCESS;
+            CancelIoEx(m_port, &m_reading);
+            DWORD unused = 0;
+            GetOverlappedResult(m_port, &m_reading, &unused, TRUE);
+            if (woken != WAIT_OBJECT_0)
+                gone(why);
+            return -1;
+        }
+        return finished();
+    }
+
+    // What a read that ended brought, or -1, told.
+    qsizetype finished()
+    {
+        DWORD got = 0;
+        if (!GetOverlappedResult(m_port, &m_reading, &got, FALSE)) {
+            gone(GetLastError());
+            return -1;
+        }
+        return qsizetype(got);
     }
 
     // The device went away (an adapter pulled, the far end closed): what the driver still
-    // holds was read before, so only the reason is left to hand over.
+    // held was read before, so only the reason is left to hand over.
     void gone(DWORD error)
     {
         const QString reason = error == ERROR_OPERATION_ABORTED || error == ERROR_DEVICE_REMOVED ||
@@ -237,11 +269,15 @@ private:
 
     PortReader& m_reader;
     LineEventWatch m_events;
+    const std::function<bool()> m_waitFails;
     HANDLE m_port = INVALID_HANDLE_VALUE;
-    Event m_stop;       // set by the owner: the reader's thread ends
-    Event m_resume;     // set by the taker: there is room again
-    Event m_lineEvent;  // the line's next event (WaitCommEvent)
-    Event m_readDone;   // an overlapped read finished
+    Event m_stop;      // set by the owner: the reader's thread ends
+    Event m_resume;    // set by the taker: there is room again
+    Event m_readDone;  // the read in m_reading finished
+    // The one read that may be pending, and what it reads into, live as long as the thread.
+    OVERLAPPED m_reading{};
+    char m_first = 0;  // the character the wait took
+    bool m_hasFirst = false;
     QByteArray m_buffer = QByteArray(qsizetype(kReadChunk), Qt::Uninitialized);
     Collecting m_collecting;
     std::thread m_thread;
@@ -249,5 +285,5 @@ private:
 
 std::unique_ptr<PortReader::Worker> PortReader::makeSystemWorker()
 {
-    return std::make_unique<SystemWorker>(*this, m_lineErrors);
+    return std::make_unique<SystemWorker>(*this, m_lineErrors, m_waitFails);
 }
