@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Builds the Debian packages wirelark_<version>_<arch>.deb (the window) and
-# wirelark-scan_<version>_<arch>.deb (the command-line tools) in build-package/ with one run
-# of CPack, and checks them: metadata and contents, manual pages, run-time dependencies (the
+# Builds the Debian packages wirelark_<version>_<arch>.deb (the window),
+# wirelark-scan_<version>_<arch>.deb (the command-line tools) and
+# wirelark-probe-firmware_<version>_all.deb (the probe's firmware) in build-package/ with one
+# run of CPack, and checks them: metadata and contents, manual pages, run-time dependencies (the
 # tools' package pulls no Qt Gui, Widgets or X library), the desktop entry and AppStream
 # metainfo. With --install it also installs both on this machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=build-package
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build "$build" -j2
 (cd "$build" && rm -f ./*.deb && cpack -G DEB)
 window=$(ls "$build"/wirelark_*.deb)
 tools=$(ls "$build"/wirelark-scan_*.deb)
+firmware=$(ls "$build"/wirelark-probe-firmware_*_all.deb)
 fail() { echo "$*" >&2; exit 1; }
 
 # What each holds. The desktop name comes from the package itself: it is defined once, in
@@ -25,7 +27,7 @@ for wanted in ./usr/bin/wirelark ./usr/share/man/man1/wirelark.1.gz \
               ".$desktop" "./usr/share/metainfo/$name.metainfo.xml" \
               "./usr/share/icons/hicolor/scalable/apps/$name.svg" \
               "./usr/share/icons/hicolor/16x16/apps/$name.png" \
-              "./usr/share/icons/hicolor/256x256/apps/$name.png" ./usr/share/wirelark/wirelark-probe.hex; do
+              "./usr/share/icons/hicolor/256x256/apps/$name.png"; do
   grep -q " $wanted\$" <<<"$contents" || fail "$window lacks $wanted"
 done
 contents=$(dpkg-deb --contents "$tools")
@@ -38,7 +40,15 @@ for wanted in ./usr/bin/wirelark-scan ./usr/bin/wirelark-probe-sim \
 done
 dpkg-deb --ctrl-tarfile "$tools" | tar -xO ./conffiles | grep -qx /etc/wirelark/capture.conf ||
   fail "$tools does not keep /etc/wirelark/capture.conf as a conffile"
+contents=$(dpkg-deb --contents "$firmware")
+for wanted in ./usr/share/wirelark/wirelark-probe.hex ./usr/share/doc/wirelark-probe-firmware/copyright; do
+  grep -q " $wanted\$" <<<"$contents" || fail "$firmware lacks $wanted"
+done
 for package in "$window" "$tools"; do
+  grep -q wirelark-probe-firmware <<<"$(dpkg-deb --field "$package" Recommends)" ||
+    fail "$package does not recommend wirelark-probe-firmware"
+done
+for package in "$window" "$tools" "$firmware"; do
   echo "== $package"
   dpkg-deb --info "$package"
 done
@@ -67,6 +77,7 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb --extract "$window" "$root"
 dpkg-deb --extract "$tools" "$root"
+dpkg-deb --extract "$firmware" "$root"
 desktop-file-validate "$root$desktop"
 appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$name.metainfo.xml"
 for page in "$root"/usr/share/man/man1/*.1.gz; do
@@ -90,6 +101,8 @@ done
 # instance of it, with the installed program), and rates its hardening.
 if command -v systemd-analyze >/dev/null; then
   unit="$root/usr/lib/systemd/system/wirelark-capture@.service"
+  grep -q '^ExecStart=/usr/bin/wirelark-scan .* --config /etc/wirelark/capture.conf$' "$unit" ||
+    fail "wirelark-capture@.service does not run the installed program on the installed options"
   sed "s|/usr/bin/wirelark-scan|$root/usr/bin/wirelark-scan|" "$unit" >"$root/wirelark-capture@ttyUSB0.service"
   systemd-analyze verify --man=no "$root/wirelark-capture@ttyUSB0.service" ||
     fail "systemd-analyze verify refuses wirelark-capture@.service"
@@ -98,7 +111,7 @@ if command -v systemd-analyze >/dev/null; then
   grep -qE 'level for .*: (0|1)\.[0-9] ' <<<"$exposure" || fail "wirelark-capture@.service is not hardened enough"
 fi
 # Debian's own checks: every program has its manual page.
-for package in "$window" "$tools"; do
+for package in "$window" "$tools" "$firmware"; do
   if lintian --tag-display-limit 0 "$package" 2>&1 | tee "$root/lintian.txt" | grep -E 'no-manual-page|manpage-'; then
     fail "lintian: $(basename "$package") lacks a sound manual page"
   fi
@@ -107,8 +120,8 @@ done
 # apt resolves what the packages need from Debian's archive.
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-"${as_root[@]}" apt-get install --simulate "./$tools" "./$window" >/dev/null
+"${as_root[@]}" apt-get install --simulate "./$tools" "./$window" "./$firmware" >/dev/null
 if [ "${1:-}" = "--install" ]; then
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y "./$tools" "./$window"
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y "./$tools" "./$window" "./$firmware"
 fi
-echo "== $(basename "$window") and $(basename "$tools") are sound"
+echo "== $(basename "$window"), $(basename "$tools") and $(basename "$firmware") are sound"

@@ -176,7 +176,18 @@ cp data/windows/LIESMICH.txt "$staging/LIESMICH.txt"
 # The bus probe's firmware, for avrdude (docs/probe.md).
 cp "$build/host/firmware/wirelark-probe.hex" "$staging/wirelark-probe.hex"
 cp data/copyright "$staging/copyright.txt"
-sed -i 's/$/\r/' "$staging/copyright.txt" "$staging/LIESMICH.txt"
+# The licences of what ships beside Wirelark: Qt (built from the same Debian source as this
+# machine's Qt, whose copyright file lists every part and licence), the compiler's run-time
+# libraries, and avr-libc in the probe's firmware.
+mkdir -p "$staging/licences"
+cp -L /usr/share/doc/libqt6core6/copyright "$staging/licences/Qt.txt"
+cp -L /usr/share/common-licenses/LGPL-3 "$staging/licences/LGPL-3.txt"
+cp -L /usr/share/common-licenses/GPL-3 "$staging/licences/GPL-3.txt"
+cp -L /usr/share/common-licenses/GPL-2 "$staging/licences/GPL-2.txt"
+cp -L /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$staging/licences/libstdc++-libgcc.txt"
+cp -L /usr/share/doc/mingw-w64-x86-64-dev/copyright "$staging/licences/libwinpthread.txt"
+cp data/firmware-copyright "$staging/licences/wirelark-probe-hex.txt"
+sed -i 's/\r\?$/\r/' "$staging/copyright.txt" "$staging/LIESMICH.txt" "$staging"/licences/*.txt
 
 # Every library a program or plugin loads is in the package or one of Windows' own.
 system_dlls='^(kernel32|user32|gdi32|advapi32|shell32|shcore|ole32|oleaut32|comdlg32|comctl32|imm32|winmm|ws2_32|uxtheme|dwmapi|version|setupapi|shlwapi|msvcrt|mpr|netapi32|userenv|wtsapi32|d3d9|d3d11|dxgi|dwrite|uiautomationcore|authz|rpcrt4|winspool.drv|api-ms-win-.*)\.dll$'
