@@ -151,8 +151,9 @@ private:
         return {};
     }
 
-    // The reader's thread: read what the driver holds, then wait for the next character,
-    // until a stop or the device goes away. Nothing is pending when it returns.
+    // The reader's thread: read what the driver holds, then wait for the next character and
+    // collect what follows it, until a stop or the device goes away. Nothing is pending when
+    // it returns.
     void run()
     {
         for (;;) {
@@ -168,9 +169,11 @@ private:
                 ResetEvent(m_resume.handle());
                 continue;
             }
-            m_collecting.afterRound(round.taken, [this](qint64 ms) { WaitForSingleObject(m_stop.handle(), DWORD(ms)); });
             if (!waitForCharacter())
                 return;
+            // What follows the character gathers for a moment, so that the next round takes it
+            // at once rather than in a round of its own.
+            m_collecting.afterRound(round.taken, [this](qint64 ms) { WaitForSingleObject(m_stop.handle(), DWORD(ms)); });
         }
     }
 
