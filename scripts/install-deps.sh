@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what Wirelark needs to build, run, test and package on Debian 12 (clang for the
 # fuzzers, dpkg-dev and the desktop-file and AppStream validators for the package, tshark
-# that reads back what wirelark-scan --pcap writes, gcc-avr and avr-libc for the bus probe's
-# firmware and simavr for its emulator tests). Given package names, it installs those
+# that reads back what wirelark-scan --pcap writes, systemd's tools that check the capture
+# service, gcc-avr and avr-libc for the bus probe's firmware and simavr for its emulator
+# tests, Xvfb for the benchmark's virtual desktop). Given package names, it installs those
 # instead (scripts/windows.sh names what the Windows build needs).
 set -euo pipefail
 
@@ -13,7 +14,7 @@ packages=(
   fonts-liberation fonts-comic-neue
   clang-14 libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream lintian man-db
-  tshark
+  tshark systemd xvfb xauth
   gcc-avr avr-libc binutils-avr simavr libsimavr-dev libelf-dev
 )
 [ "$#" -eq 0 ] || packages=("$@")

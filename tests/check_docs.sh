@@ -78,6 +78,12 @@ for page in "$source"/data/man/*.1; do
   done < <(sed -n 's/^\.BR \([^ ]*\) (\([0-9]\)).*/\1 \2/p' "$page" | sed 's/\\-/-/g')
 done
 
+# The Windows package's own page flashes the probe with the lines of docs/probe.md.
+while read -r line; do
+  grep -qxF -- "    $line" "$source/docs/probe.md" ||
+    fail "data/windows/LIESMICH.txt: not in docs/probe.md: $line"
+done < <(grep -E '^ +(set AVRDUDE|"%AVRDUDE%|avrdude)' "$source/data/windows/LIESMICH.txt" | sed 's/^ *//')
+
 if [ "$failures" -gt 0 ]; then
   echo "$failures faults in the documentation" >&2
   exit 1
