@@ -27,6 +27,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <fcntl.h>
 #include <malloc.h>
 #include <poll.h>
@@ -40,6 +41,8 @@ namespace {
 constexpr double kLineRate = 11520.0;
 // With "CRLF nach STOP" clear every line is closed by the length rule at 101 characters.
 constexpr int kLineLength = 101;
+// The paced capture is measured from an empty monitor and again with this many lines.
+constexpr int kFullMonitor = 1'000'000;
 
 // Five search strings that hit now and then in the probe's traffic. Each begins with a
 // character that a failed attempt never stops on, so non-overlapping regular-expression
@@ -139,7 +142,8 @@ public:
     bool start();
     // Returns the memory the process grew by per line added (0 when none was added).
     double prefill(int lines);
-    Figures measure(qint64 characters, double pacedSeconds, Cpu* cpu);
+    // fifths: the CPU of each fifth of a paced run, so that stretches of high cost show.
+    Figures measure(qint64 characters, double pacedSeconds, Cpu* cpu, QList<Cpu>* fifths = nullptr);
     // The floor: a bare read loop on the same terminal in a process of its own, at the same
     // pace; with repaint, a window showing the newest line 25 times a second as well.
     Cpu measureFloor(double pacedSeconds, bool repaint);
@@ -285,7 +289,7 @@ void Bench::readNewestLinesAloud()
     }
 }
 
-Figures Bench::measure(qint64 characters, double pacedSeconds, Cpu* cpu)
+Figures Bench::measure(qint64 characters, double pacedSeconds, Cpu* cpu, QList<Cpu>* fifths)
 {
     Figures figures;
     m_window->cmdNewLine_Click();
@@ -329,10 +333,24 @@ Figures Bench::measure(qint64 characters, double pacedSeconds, Cpu* cpu)
     if (m_readerEveryMs > 0)
         reader.start(m_readerEveryMs);
     const CpuClock cpuClock(::getpid(), m_xServer);
+    std::optional<CpuClock> fifthClock;
+    QTimer fifth;
+    if (fifths && pacedSeconds > 0) {
+        fifths->clear();
+        fifthClock.emplace(::getpid(), m_xServer);
+        fifth.setInterval(int(pacedSeconds * 1000 / 5));
+        QObject::connect(&fifth, &QTimer::timeout, [&] {
+            if (fifths->size() < 5)
+                *fifths << fifthClock->read();
+            fifthClock.emplace(::getpid(), m_xServer);
+        });
+        fifth.start();
+    }
     if (pacedSeconds <= 0)
         tick.start();
     done.start();
     loop.exec();
+    fifth.stop();
     const double elapsed = clock.nsecsElapsed() / 1e9;
     const Cpu used = cpuClock.read();
     reader.stop();
@@ -630,6 +648,7 @@ int main(int argc, char* argv[])
                    : 1;
     }
     int roundCount = std::max(1, options.value(rounds).toInt());
+    int fullMonitor = kFullMonitor;
 
     QList<int> lineCounts;
     for (const QString& size : options.value(sizes).split(QLatin1Char(',')))
@@ -647,6 +666,7 @@ int main(int argc, char* argv[])
         scanned = 200000;
         memoryFill = 100000;
         roundCount = 1;
+        fullMonitor = 300;
     }
 
     Bench bench(options.value(seed).toUInt());
@@ -686,7 +706,7 @@ int main(int argc, char* argv[])
         lost += figures.lost;
         hitsRight = hitsRight && figures.hitsRight;
     }
-    double cpuLineRate = 0, cpu16 = 0, floor16 = 0;
+    double cpuLineRate = 0, cpu16 = 0, cpu16Empty = 0, floor16 = 0;
     if (pacedSeconds > 0) {
         // The characters come every millisecond, or every 16 as from a USB adapter's timer.
         // Each round measures the window, then the floor on the same terminal at the same pace.
@@ -696,27 +716,48 @@ int main(int argc, char* argv[])
                     roundCount, pacedSeconds);
         for (int pacing : chunks) {
             bench.setPacing(pacing);
-            QList<Cpu> window, bare, repainting;
+            QList<Cpu> empty, full, bare, repainting;
+            QStringList fifthsOfRounds;
             for (int round = 0; round < roundCount; ++round) {
+                // From an empty monitor, as a user starts a capture, then with a million lines.
+                bench.clear();
                 Cpu cpu;
-                const Figures figures = bench.measure(0, pacedSeconds, &cpu);
-                window << cpu;
+                QList<Cpu> fifths;
+                Figures figures = bench.measure(0, pacedSeconds, &cpu, &fifths);
+                empty << cpu;
+                QStringList shares;
+                for (const Cpu& part : fifths)
+                    shares << QString::number(part.together() * 100, 'f', 1);
+                fifthsOfRounds << shares.join(QLatin1Char(' '));
+                lost += figures.lost;
+                hitsRight = hitsRight && figures.hitsRight;
+                bench.prefill(fullMonitor);
+                figures = bench.measure(0, pacedSeconds, &cpu);
+                full << cpu;
                 lost += figures.lost;
                 hitsRight = hitsRight && figures.hitsRight;
                 bare << bench.measureFloor(pacedSeconds, false);
                 repainting << bench.measureFloor(pacedSeconds, true);
             }
-            const Cpu w = medianOf(window), b = medianOf(bare), r = medianOf(repainting);
-            std::printf("  every %2d ms: window %.2f (%.2f) + X %.2f = %.2f; floor: bare read loop %.2f (%.2f), "
-                        "read loop with a 25 Hz window %.2f + X %.2f = %.2f; window / floor with window %.1f\n",
-                        pacing, w.process * 100, w.processTicks * 100, w.xServer * 100, w.together() * 100,
-                        b.process * 100, b.processTicks * 100, r.process * 100, r.xServer * 100, r.together() * 100,
-                        r.together() > 0 ? w.together() / r.together() : 0);
+            const Cpu e = medianOf(empty), w = medianOf(full), b = medianOf(bare), r = medianOf(repainting);
+            const auto overFloor = [&r](const Cpu& cpu) { return r.together() > 0 ? cpu.together() / r.together() : 0; };
+            std::printf("  every %2d ms: floor: bare read loop %.2f (%.2f), read loop with a 25 Hz window %.2f + X %.2f = "
+                        "%.2f\n",
+                        pacing, b.process * 100, b.processTicks * 100, r.process * 100, r.xServer * 100,
+                        r.together() * 100);
+            std::printf("    from an empty monitor: window %.2f (%.2f) + X %.2f = %.2f, %.1f x the floor with window; "
+                        "by fifths of each round: %s\n",
+                        e.process * 100, e.processTicks * 100, e.xServer * 100, e.together() * 100, overFloor(e),
+                        qPrintable(fifthsOfRounds.join(QStringLiteral(" | "))));
+            std::printf("    with %d lines: window %.2f (%.2f) + X %.2f = %.2f, %.1f x the floor with window\n",
+                        fullMonitor, w.process * 100, w.processTicks * 100, w.xServer * 100, w.together() * 100,
+                        overFloor(w));
             std::fflush(stdout);
             if (pacing == chunks[0])
                 cpuLineRate = w.together() * 100;
             if (pacing == 16) {
                 cpu16 = w.together() * 100;
+                cpu16Empty = e.together() * 100;
                 floor16 = r.together() * 100;
             }
             if (options.isSet(chunk))
@@ -798,9 +839,9 @@ int main(int argc, char* argv[])
         hitsRight = hitsRight && rotated.fileExact && rotated.hits == rotated.expectedHits;
     }
     std::printf("x_linerate=%.1f flat=%.2f bytes_per_line=%.0f stall_ms=%.1f lost=%lld cpu_linerate=%.2f "
-                "cpu_16ms=%.2f floor_16ms=%.2f a11y_spread=%.2f bytes_per_char=%.2f scan_live_cpu=%.2f "
+                "cpu_16ms=%.2f cpu_16ms_empty=%.2f floor_16ms=%.2f a11y_spread=%.2f bytes_per_char=%.2f scan_live_cpu=%.2f "
                 "scan_live_p99_ms=%.1f\n",
                 minRatio, rateAtEmpty > 0 ? rateAtLargest / rateAtEmpty : 0, bytesAtLargest, worstStall,
-                static_cast<long long>(lost), cpuLineRate, cpu16, floor16, a11ySpread, bytesPerChar, liveCpu, liveP99);
+                static_cast<long long>(lost), cpuLineRate, cpu16, cpu16Empty, floor16, a11ySpread, bytesPerChar, liveCpu, liveP99);
     return lost == 0 && hitsRight ? 0 : 1;
 }
