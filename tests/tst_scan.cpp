@@ -1032,7 +1032,7 @@ void TstScan::extcapCapturesInWireshark()
 // The service's command line, taken from its unit as systemd would run it, on a terminal.
 void TstScan::serviceRunsAsItsUnitSays()
 {
-    QFile unit(QStringLiteral(WIRELARK_SOURCE_DIR "/data/systemd/wirelark-capture@.service"));
+    QFile unit(QStringLiteral(WIRELARK_CAPTURE_UNIT));
     QVERIFY(unit.open(QIODevice::ReadOnly | QIODevice::Text));
     QString command;
     for (const QByteArray& line : unit.readAll().split('\n')) {
@@ -1045,10 +1045,9 @@ void TstScan::serviceRunsAsItsUnitSays()
     const QString state = QDir::current().absoluteFilePath(QStringLiteral("state"));
     QVERIFY(QDir().mkpath(state + QStringLiteral("/wirelark/capture/") + escaped));  // its StateDirectory
     command.replace(QStringLiteral("%I"), instance).replace(QStringLiteral("%i"), escaped).replace(QStringLiteral("%S"), state);
-    command.replace(QStringLiteral("/etc/wirelark/capture.conf"),
-                    QStringLiteral(WIRELARK_SOURCE_DIR "/data/systemd/capture.conf"));
+    command.replace(QStringLiteral(WIRELARK_INSTALLED_CONFIG), QStringLiteral(WIRELARK_SOURCE_DIR "/data/systemd/capture.conf"));
     QStringList arguments = command.split(u' ', Qt::SkipEmptyParts);
-    QCOMPARE(arguments.takeFirst(), QStringLiteral("/usr/bin/wirelark-scan"));
+    QCOMPARE(arguments.takeFirst(), QStringLiteral(WIRELARK_INSTALLED_SCAN));
     QCOMPARE(arguments.takeFirst(), QStringLiteral("--port"));
     QCOMPARE(arguments.takeFirst(), terminal.devicePath());
     QProcess service;
