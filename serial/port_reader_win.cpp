@@ -20,7 +20,7 @@ namespace {
 // A manual-reset event handle, closed with its owner; null when the system made none.
 class Event {
 public:
-    Event() : m_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    Event() : m_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr)), m_error(m_handle ? 0 : GetLastError()) {}
     ~Event()
     {
         if (m_handle != nullptr)
@@ -29,9 +29,11 @@ public:
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
     HANDLE handle() const { return m_handle; }
+    DWORD error() const { return m_error; }  // why the system made none
 
 private:
     HANDLE m_handle;
+    DWORD m_error;
 };
 
 // The most one read takes: what the driver is asked to hold.
@@ -99,7 +101,7 @@ public:
     {
         for (const Event* event : {&m_stop, &m_resume, &m_readDone}) {
             if (event->handle() == nullptr)
-                return QStringLiteral("cannot wait for the port: ") + systemReason(GetLastError());
+                return QStringLiteral("cannot wait for the port: ") + systemReason(event->error());
         }
         m_port = CreateFileW(devicePath(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                              FILE_FLAG_OVERLAPPED, nullptr);
