@@ -567,7 +567,7 @@ void TstScan::everyCorePrintsWhatOneCorePrints()
     const Run one = scan(arguments + QStringList{"-j", "1"} + logs);
     QCOMPARE(one.err.isEmpty(), !log.contains('!'));
     QVERIFY(one.exitCode == 0 || one.exitCode == 1);
-    // At least a log per job: whole logs side by side; fewer: the pieces of each.
+    // Fewer jobs than logs, and more.
     for (const char* jobs : {"2", "4"}) {
         const Run several = scan(arguments + QStringList{"-j", jobs} + logs);
         QCOMPARE(several.exitCode, one.exitCode);

@@ -9,7 +9,6 @@
 
 #include <QFile>
 
-#include <atomic>
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
@@ -23,23 +22,6 @@ namespace {
 // A log is read in pieces of this size; on several cores each job holds about two pieces
 // and their output (a few MiB), however long the log.
 constexpr qsizetype kPieceSize = 1 << 20;
-
-// Opens a log; when it cannot, why (failure), or told at once without failure.
-bool openLog(const QString& name, QFile& log, QString* failure = nullptr)
-{
-    // Standard input by its descriptor: Qt on Windows cannot take a pipe as a FILE*.
-    constexpr int kStandardInput = 0;
-    const bool opened = name == "-" ? log.open(kStandardInput, QIODevice::ReadOnly)
-                                    : (log.setFileName(name), log.open(QIODevice::ReadOnly));
-    if (!opened) {
-        const QString message = QStringLiteral("%1: %2").arg(name, log.errorString());
-        if (failure)
-            *failure = message;
-        else
-            complain(message);
-    }
-    return opened;
-}
 
 // The writers of one core: collecting what a piece writes, or (on one core) writing
 // straight through.
@@ -262,161 +244,16 @@ private:
     std::vector<std::thread> m_jobs;
 };
 
-// Several logs, at least as many as jobs: each job scans whole logs, one after the other, as
-// one core does, which costs no piece a second scan and leaves the reading of each log to
-// its job. What a log writes waits, piece by piece, until the logs before it are written;
-// a job whose log waits with more than kHeldLimit stops until its log is the one written.
-class LogScan {
-public:
-    LogScan(const QStringList& logs, const QList<searchslot::Entry>& entries, const SavedLogOutput& output,
-            int jobs)
-        : m_names(logs), m_output(output), m_logs(static_cast<std::size_t>(logs.size()))
-    {
-        for (int i = 0; i < jobs; ++i)
-            m_jobs.emplace_back([this, entries, output] { work(entries, output); });
-    }
-    ~LogScan()
-    {
-        for (std::thread& job : m_jobs)
-            job.join();
-    }
-
-    // Writes what every log wrote, in the order of the logs, as it comes; false when a log
-    // could not be read whole.
-    bool writeAll()
-    {
-        bool readable = true;
-        for (std::size_t i = 0; i < m_logs.size(); ++i) {
-            Log& log = m_logs[i];
-            for (;;) {
-                PieceOutput out;
-                bool done = false;
-                {
-                    std::unique_lock<std::mutex> lock(m_mutex);
-                    m_written.wait(lock, [&] { return !log.pieces.empty() || log.done; });
-                    if (log.pieces.empty()) {
-                        done = true;
-                        readable = readable && log.readable;
-                    } else {
-                        out = std::move(log.pieces.front());
-                        log.pieces.pop_front();
-                        log.held -= held(out);
-                    }
-                }
-                if (done)
-                    break;
-                writeOut(out, m_output);
-                m_hits += out.hits;
-                m_losses += out.losses;
-            }
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                m_writing = i + 1;
-            }
-            m_turn.notify_all();
-        }
-        return readable;
-    }
-    qint64 hits() const { return m_hits; }
-    qint64 losses() const { return m_losses; }
-
-private:
-    // What a job may keep of a log that is not yet written before it waits.
-    static constexpr qsizetype kHeldLimit = 16 * kPieceSize;
-
-    struct Log {
-        std::deque<PieceOutput> pieces;
-        qsizetype held = 0;
-        bool done = false;
-        bool readable = true;
-    };
-
-    static qsizetype held(const PieceOutput& out) { return out.text.size() + out.records.size() + out.lossText.size(); }
-
-    void work(const QList<searchslot::Entry>& entries, const SavedLogOutput& output)
-    {
-        Scanning scanning(entries, output, true);
-        QByteArray bytes(kPieceSize, Qt::Uninitialized);
-        for (std::size_t i = m_next++; i < m_logs.size(); i = m_next++)
-            scanLog(i, scanning, bytes);
-    }
-
-    void scanLog(std::size_t index, Scanning& scanning, QByteArray& bytes)
-    {
-        const QString& name = m_names[static_cast<int>(index)];
-        QFile log;
-        QString failure;
-        if (!openLog(name, log, &failure)) {
-            hand(index, complaintOutput(failure), false);
-            return;
-        }
-        scanning.scanner.restart();
-        scanning.out.begin(name.toLocal8Bit());
-        bool readable = true;
-        for (;;) {
-            const qint64 got = log.read(bytes.data(), kPieceSize);
-            if (got < 0) {
-                readable = false;
-                PieceOutput out;
-                scanning.out.takeInto(out);
-                hand(index, std::move(out));
-                hand(index, complaintOutput(QStringLiteral("%1: %2").arg(name, log.errorString())));
-                break;
-            }
-            if (got == 0)
-                scanning.scanner.finish(scanning.out);
-            else
-                scanning.scanner.feed(QByteArrayView(bytes.constData(), got), scanning.out);
-            PieceOutput out;
-            scanning.out.takeInto(out);
-            hand(index, std::move(out));
-            if (got == 0)
-                break;
-        }
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_logs[index].done = true;
-        m_logs[index].readable = readable;
-        m_written.notify_all();
-    }
-
-    static PieceOutput complaintOutput(const QString& message)
-    {
-        PieceOutput out;
-        out.lossText = complaintLine(message);
-        return out;
-    }
-
-    // A piece of the log's output, to be written in its turn; waits while the log holds too
-    // much and is not yet the one written.
-    void hand(std::size_t index, PieceOutput out, bool readable = true)
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        Log& log = m_logs[index];
-        m_turn.wait(lock, [&] { return m_writing >= index || log.held < kHeldLimit; });
-        log.held += held(out);
-        log.pieces.push_back(std::move(out));
-        if (!readable) {
-            log.done = true;
-            log.readable = false;
-        }
-        m_written.notify_all();
-    }
-
-    const QStringList& m_names;
-    const SavedLogOutput& m_output;
-    std::atomic<std::size_t> m_next{0};  // the next log a job takes
-    qint64 m_hits = 0;
-    qint64 m_losses = 0;
-
-    std::mutex m_mutex;
-    std::condition_variable m_written;  // a log has more to write
-    std::condition_variable m_turn;     // the logs written have moved on
-    std::vector<Log> m_logs;
-    std::size_t m_writing = 0;  // the log being written
-    std::vector<std::thread> m_jobs;
-};
-
-
+bool openLog(const QString& name, QFile& log)
+{
+    // Standard input by its descriptor: Qt on Windows cannot take a pipe as a FILE*.
+    constexpr int kStandardInput = 0;
+    const bool opened = name == "-" ? log.open(kStandardInput, QIODevice::ReadOnly)
+                                    : (log.setFileName(name), log.open(QIODevice::ReadOnly));
+    if (!opened)
+        complain(QStringLiteral("%1: %2").arg(name, log.errorString()));
+    return opened;
+}
 
 // One core: each log straight through, its output written piece by piece.
 bool scanOnOneCore(const QStringList& logs, const QList<searchslot::Entry>& entries, const SavedLogOutput& output,
@@ -463,12 +300,6 @@ bool scanSavedLogs(const QStringList& logs, const QList<searchslot::Entry>& entr
     if (jobs <= 1) {
         const bool readable = scanOnOneCore(logs, entries, output, &hits, &losses);
         *result = {hits > 0, losses > 0};
-        return readable;
-    }
-    if (logs.size() >= jobs) {
-        LogScan scan(logs, entries, output, jobs);
-        const bool readable = scan.writeAll();
-        *result = {scan.hits() > 0, scan.losses() > 0};
         return readable;
     }
     PieceScan scan(entries, output, jobs);
