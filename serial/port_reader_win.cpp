@@ -10,7 +10,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <functional>
 #include <thread>
 
 using namespace readerparts;
@@ -82,8 +81,7 @@ QString systemReason(DWORD error)
 
 class PortReader::SystemWorker : public PortReader::Worker {
 public:
-    SystemWorker(PortReader& reader, LineErrorSource& lineErrors, const std::function<bool()>& waitFails)
-        : m_reader(reader), m_events(lineErrors), m_waitFails(waitFails)
+    SystemWorker(PortReader& reader, LineErrorSource& lineErrors) : m_reader(reader), m_events(lineErrors)
     {
         m_reading.hEvent = m_readDone.handle();
     }
@@ -166,8 +164,12 @@ private:
             if (round.heldBack) {
                 // The taker has no room: nothing is read until it resumes the reader.
                 const HANDLE wakes[] = {m_stop.handle(), m_resume.handle()};
-                if (WaitForMultipleObjects(2, wakes, FALSE, INFINITE) != WAIT_OBJECT_0 + 1)
+                const DWORD woken = WaitForMultipleObjects(2, wakes, FALSE, INFINITE);
+                if (woken != WAIT_OBJECT_0 + 1) {
+                    if (woken != WAIT_OBJECT_0)
+                        gone(woken == WAIT_FAILED ? GetLastError() : ERROR_GEN_FAILURE);
                     return;
+                }
                 ResetEvent(m_resume.handle());
                 continue;
             }
@@ -185,7 +187,7 @@ private:
     {
         if (!setTimeouts(kWaitForAll))
             return false;
-        const qsizetype got = read(&m_first, 1, m_waitFails && m_waitFails());
+        const qsizetype got = read(&m_first, 1, m_reader.m_waitFails && m_reader.m_waitFails());
         if (got < 0)
             return false;
         if (got == 0) {
@@ -238,7 +240,7 @@ private:
         const HANDLE wakes[] = {m_stop.handle(), failWait ? nullptr : m_readDone.handle()};
         const DWORD woken = WaitForMultipleObjects(2, wakes, FALSE, INFINITE);
         if (woken != WAIT_OBJECT_0 + 1) {
-            const DWORD why = woken == WAIT_FAILED ? GetLastError() : ERROR_SUCCESS;
+            const DWORD why = woken == WAIT_FAILED ? GetLastError() : ERROR_GEN_FAILURE;
             CancelIoEx(m_port, &m_reading);
             DWORD unused = 0;
             GetOverlappedResult(m_port, &m_reading, &unused, TRUE);
@@ -274,7 +276,6 @@ private:
 
     PortReader& m_reader;
     LineEventWatch m_events;
-    const std::function<bool()> m_waitFails;
     HANDLE m_port = INVALID_HANDLE_VALUE;
     Event m_stop;      // set by the owner: the reader's thread ends
     Event m_resume;    // set by the taker: there is room again
@@ -290,5 +291,5 @@ private:
 
 std::unique_ptr<PortReader::Worker> PortReader::makeSystemWorker()
 {
-    return std::make_unique<SystemWorker>(*this, m_lineErrors, m_waitFails);
+    return std::make_unique<SystemWorker>(*this, m_lineErrors);
 }
