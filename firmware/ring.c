@@ -1,8 +1,8 @@
 #include "ring.h"
 
 char ring_text[RING_SIZE];
-uint16_t ring_head;
-uint16_t ring_tail;
+ring_index_t ring_head;
+ring_index_t ring_tail;
 bool ring_dropping;
 
 bool ring_resume_at_start(void)

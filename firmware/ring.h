@@ -10,8 +10,16 @@
 #include <stdbool.h>
 #include <stdint.h>
 
-/* 1 KiB of the chip's 2 KiB of RAM; a power of two, so that an index wraps with a mask. */
+#if defined(__AVR__)
+/* 1 KiB of the ATmega328P's 2 KiB of RAM; a power of two, so that an index wraps with a mask. */
 #define RING_SIZE 1024u
+typedef uint16_t ring_index_t;
+#else
+/* 128 KiB of the RP2040's 264 KiB: about 0.4 s of a fully loaded 1 MHz bus when the host
+ * takes nothing. */
+#define RING_SIZE 131072u
+typedef uint32_t ring_index_t;
+#endif
 #define RING_MASK (RING_SIZE - 1u)
 /* Dropping ends at a START or a repeated START once this much is free again: whole
  * transactions are dropped rather than many cut short (a 64-byte read is about 200
@@ -20,13 +28,13 @@
 #define RING_RESUME_ROOM 256u
 
 extern char ring_text[RING_SIZE];
-extern uint16_t ring_head;  /* the next character goes here */
-extern uint16_t ring_tail;  /* the next character to send */
+extern ring_index_t ring_head;  /* the next character goes here */
+extern ring_index_t ring_tail;  /* the next character to send */
 extern bool ring_dropping;  /* the transaction going on is being dropped */
 
-static inline uint16_t ring_room(void)
+static inline ring_index_t ring_room(void)
 {
-    return (uint16_t)(ring_tail - ring_head - 1u) & RING_MASK;
+    return (ring_index_t)(ring_tail - ring_head - 1u) & RING_MASK;
 }
 
 static inline bool ring_is_empty(void)
@@ -58,7 +66,7 @@ static inline void ring_put(const char *text, uint8_t count)
         ring_dropping = true;
         return;
     }
-    uint16_t head = ring_head;
+    ring_index_t head = ring_head;
     for (uint8_t i = 0; i < count; ++i) {
         ring_text[head] = text[i];
         head = (head + 1u) & RING_MASK;
