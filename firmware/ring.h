@@ -74,6 +74,23 @@ static inline void ring_put(const char *text, uint8_t count)
     ring_head = head;
 }
 
+/* What the watcher saw could not be followed: the rest of the transaction is dropped behind
+ * a "!", as when the ring is full. */
+static inline void ring_drop_transaction(void)
+{
+    if (ring_dropping)
+        return;
+    ring_push('!');
+    ring_dropping = true;
+}
+
+/* Nothing waits any more: the host that would have taken it is gone. */
+static inline void ring_clear(void)
+{
+    ring_tail = ring_head;
+    ring_dropping = false;
+}
+
 /* A START or a repeated START: dropping ends here once there is room again. True when it
  * did, so that the caller sends the condition alone: the rest of a byte it cut was dropped. */
 bool ring_resume_at_start(void);

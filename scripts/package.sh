@@ -41,7 +41,8 @@ done
 dpkg-deb --ctrl-tarfile "$tools" | tar -xO ./conffiles | grep -qx /etc/wirelark/capture.conf ||
   fail "$tools does not keep /etc/wirelark/capture.conf as a conffile"
 contents=$(dpkg-deb --contents "$firmware")
-for wanted in ./usr/share/wirelark/wirelark-probe.hex ./usr/share/doc/wirelark-probe-firmware/copyright; do
+for wanted in ./usr/share/wirelark/wirelark-probe.hex ./usr/share/wirelark/wirelark-probe-pico.uf2 \
+              ./usr/share/doc/wirelark-probe-firmware/copyright; do
   grep -q " $wanted\$" <<<"$contents" || fail "$firmware lacks $wanted"
 done
 for package in "$window" "$tools"; do

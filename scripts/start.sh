@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and starts Wirelark on the simulated bus probe, in a demo
 # folder of its own with a sample Filter4.ini. Arguments go to the simulator (--seed, --rate).
-# With --firmware first, the probe is the real firmware on an emulated board instead
-# (wirelark-probe-emu: the simulator's traffic as I2C waveforms at the chip's pins); its
-# arguments (--seed, --load) follow.
-#   scripts/start.sh [--firmware] [PROBE OPTIONS...]
+# With --firmware first, the probe is the real firmware on an emulated board instead: the
+# simulator's traffic as I2C waveforms at the chip's pins, on the Nano (wirelark-probe-emu,
+# the default) or with --firmware pico on the Pico (wirelark-probe-pico-emu, over its
+# emulated USB); their arguments (--seed, --load) follow.
+#   scripts/start.sh [--firmware [nano|pico]] [PROBE OPTIONS...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 probe=wirelark-probe-sim
 if [ "${1:-}" = --firmware ]; then
-  probe=wirelark-probe-emu
   shift
+  probe=wirelark-probe-emu
+  case "${1:-}" in
+    nano) shift ;;
+    pico) probe=wirelark-probe-pico-emu; shift ;;
+  esac
 fi
 scripts/install-deps.sh
 build=${WIRELARK_BUILD:-build}
@@ -19,7 +24,7 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j2 --target wirelark "$probe"
 build=$(cd "$build" && pwd)
 program=$build/$probe
-[ "$probe" = wirelark-probe-emu ] && program=$build/firmware/$probe
+[ "$probe" = wirelark-probe-sim ] || program=$build/firmware/$probe
 demo="$build/demo"
 mkdir -p "$demo"
 [ -f "$demo/Filter4.ini" ] || cp tools/demo/Filter4.ini "$demo/Filter4.ini"

@@ -21,7 +21,7 @@ done
 scripts/install-deps.sh \
   g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev xz-utils \
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
-  gcc-avr avr-libc binutils-avr \
+  gcc-avr avr-libc binutils-avr gcc-arm-none-eabi libnewlib-arm-none-eabi \
   wine64 nsis zip unzip xvfb xauth tmux fonts-liberation fonts-comic-neue fonts-dejavu-core
 
 qt_version=6.4.2
@@ -115,7 +115,7 @@ wine_run=("$source/cmake/wine-run" "$wine_prefix" "$qt/bin")
 echo "== wirelark-make-icons, the simulated probe, wirelark-scan and the probe's firmware on this machine"
 cmake -S . -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
 cmake --build "$build/host" --parallel "$(nproc)" --target wirelark-make-icons wirelark-probe-sim wirelark-scan \
-  wirelark-probe-firmware
+  wirelark-probe-firmware wirelark-probe-pico
 
 echo "== Wirelark for Windows"
 cmake -S . -B "$build/app" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -173,12 +173,13 @@ cp /usr/share/qt6/translations/{qt_de,qtbase_de,qtmultimedia_de}.qm "$staging/tr
 # Qt finds its plugins and translations beside the programs.
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' > "$staging/qt.conf"
 cp data/windows/LIESMICH.txt "$staging/LIESMICH.txt"
-# The bus probe's firmware, for avrdude (docs/probe.md).
+# The bus probes' firmware: the Nano's for avrdude, the Pico's to copy onto its drive (docs/probe.md).
 cp "$build/host/firmware/wirelark-probe.hex" "$staging/wirelark-probe.hex"
+cp "$build/host/firmware/pico/wirelark-probe-pico.uf2" "$staging/wirelark-probe-pico.uf2"
 cp data/copyright "$staging/copyright.txt"
 # The licences of what ships beside Wirelark: Qt (built from the same Debian source as this
 # machine's Qt, whose copyright file lists every part and licence), the compiler's run-time
-# libraries, and avr-libc in the probe's firmware.
+# libraries, and avr-libc, the Pico SDK and TinyUSB in the probes' firmware.
 mkdir -p "$staging/licences"
 cp -L /usr/share/doc/libqt6core6/copyright "$staging/licences/Qt.txt"
 cp -L /usr/share/common-licenses/LGPL-3 "$staging/licences/LGPL-3.txt"
@@ -186,7 +187,7 @@ cp -L /usr/share/common-licenses/GPL-3 "$staging/licences/GPL-3.txt"
 cp -L /usr/share/common-licenses/GPL-2 "$staging/licences/GPL-2.txt"
 cp -L /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$staging/licences/libstdc++-libgcc.txt"
 cp -L /usr/share/doc/mingw-w64-x86-64-dev/copyright "$staging/licences/libwinpthread.txt"
-cp data/firmware-copyright "$staging/licences/wirelark-probe-hex.txt"
+cp data/firmware-copyright "$staging/licences/wirelark-probe-firmware.txt"
 sed -i 's/\r\?$/\r/' "$staging/copyright.txt" "$staging/LIESMICH.txt" "$staging"/licences/*.txt
 
 # Every library a program or plugin loads is in the package or one of Windows' own.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The probe's firmware end to end: the emulated board on a pseudo-terminal, wirelark-scan
-# --port on it with five entries and --decode, must print the same hits and transactions as
-# the simulated probe's same text does.
+# A probe's firmware end to end (the Nano's or the Pico's): the emulated board on a
+# pseudo-terminal, wirelark-scan --port on it with five entries and --decode, must print the
+# same hits and transactions as the simulated probe's same text does.
 #   tests/probe_firmware_end_to_end.sh WIRELARK_PROBE_EMU WIRELARK_PROBE_SIM WIRELARK_SCAN
 set -euo pipefail
 emulator=$(realpath "$1") simulator=$(realpath "$2") scan=$(realpath "$3")

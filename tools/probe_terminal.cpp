@@ -1,6 +1,7 @@
 #include "tools/probe_terminal.h"
 
 #include <QFile>
+#include <QThread>
 
 #include <cstdio>
 
@@ -43,6 +44,27 @@ qsizetype writeToProbeTerminal(int farEnd, const char* data, qsizetype size)
     if (written < 0)
         return (errno == EAGAIN || errno == EINTR || errno == EIO) ? 0 : -1;
     return written;
+}
+
+bool waitForProbeReader(int farEnd, const std::atomic<bool>& stopping)
+{
+    while (!stopping && !probeReaderAttached(farEnd))
+        QThread::msleep(20);
+    return !stopping;
+}
+
+bool handToProbeReader(int farEnd, const char* data, qsizetype size, const std::atomic<bool>& stopping)
+{
+    qsizetype written = 0;
+    while (written < size) {
+        if (!waitForProbeReader(farEnd, stopping))
+            return false;
+        const qsizetype now = writeToProbeTerminal(farEnd, data + written, size - written);
+        if (now < 0)
+            return false;
+        written += now;
+    }
+    return true;
 }
 
 int openAnnouncedProbeTerminal(const char* program, const QString& linkPath)

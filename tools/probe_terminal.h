@@ -18,6 +18,14 @@ bool probeReaderAttached(int farEnd);
 // out, or -1 on a failure.
 qsizetype writeToProbeTerminal(int farEnd, const char* data, qsizetype size);
 
+// Waits while nobody holds the device open (Wirelark's port discovery opens it for a moment,
+// the monitor may be off); false when stopping.
+bool waitForProbeReader(int farEnd, const std::atomic<bool>& stopping);
+
+// Writes all of text into the terminal, waiting for a reader when there is none; false when
+// stopping or on a failure.
+bool handToProbeReader(int farEnd, const char* data, qsizetype size, const std::atomic<bool>& stopping);
+
 // A probe's line as its programs offer it: the terminal opened, linked at linkPath when one
 // is given, and the device's path printed on standard output for whoever started it. The
 // far end, or -1 after saying why (program names the probe in messages).

@@ -136,29 +136,9 @@ int bench(const std::string& firmware)
     return 0;
 }
 
-// Waits while nobody holds the device open (Wirelark's port discovery opens it for a
-// moment, the monitor may be off); false on a stop.
-bool waitForReader(int farEnd)
+bool handText(int farEnd, const std::string& text)
 {
-    while (!g_stop && !probeReaderAttached(farEnd))
-        QThread::msleep(20);
-    return !g_stop;
-}
-
-// Writes all of text into the terminal, waiting for a reader when there is none; false on
-// a stop or a failure.
-bool hand(int farEnd, const std::string& text)
-{
-    qsizetype written = 0;
-    while (written < qsizetype(text.size())) {
-        if (!waitForReader(farEnd))
-            return false;
-        const qsizetype now = writeToProbeTerminal(farEnd, text.data() + written, qsizetype(text.size()) - written);
-        if (now < 0)
-            return false;
-        written += now;
-    }
-    return true;
+    return handToProbeReader(farEnd, text.data(), qsizetype(text.size()), g_stop);
 }
 
 }  // namespace
@@ -204,7 +184,7 @@ int main(int argc, char* argv[])
         std::signal(SIGPIPE, SIG_IGN);
 
         // The board starts when the port is opened (an Arduino resets on DTR).
-        waitForReader(farEnd);
+        waitForProbeReader(farEnd, g_stop);
         ProbeEmulator chip(elf);
         BusDriver bus(chip, BusTiming::evenClock(100000));
         bus.wait(2000);
@@ -232,12 +212,12 @@ int main(int argc, char* argv[])
                 bus.wait(due - spent);
             if (!probeReaderAttached(farEnd)) {
                 // Nobody listens: the board waits with its bus, and paces anew after.
-                if (!waitForReader(farEnd))
+                if (!waitForProbeReader(farEnd, g_stop))
                     break;
                 paced = bus.now();
                 wall.restart();
             }
-            if (!hand(farEnd, chip.takeSent()))
+            if (!handText(farEnd, chip.takeSent()))
                 break;
             // As fast as a real board: the emulation waits for the wall clock.
             const qint64 ahead = qint64(microsecondsOf(bus.now() - paced) / 1000) - wall.elapsed();
@@ -246,7 +226,7 @@ int main(int argc, char* argv[])
         }
         bus.drain(2e6);
         if (probeReaderAttached(farEnd))
-            hand(farEnd, chip.takeSent());
+            handText(farEnd, chip.takeSent());
         driven.close();
         closeProbeTerminal(farEnd, linkPath, g_stop);
         std::fprintf(stderr, "wirelark-probe-emu: %lld characters sent\n", static_cast<long long>(chip.sentCount()));
