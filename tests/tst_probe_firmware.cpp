@@ -74,6 +74,20 @@ QString droppedOnlyWhole(const QByteArray& driven, const QByteArray& sent)
     return {};
 }
 
+// The transactions of a probe's text, each from its START (or a "!") to the next.
+QList<QByteArray> transactionsIn(const QByteArray& text)
+{
+    QList<QByteArray> transactions;
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype next = i + 1;
+        while (next < text.size() && text[next] != 's' && text[next] != '!')
+            ++next;
+        transactions << text.mid(i, next - i);
+        i = next;
+    }
+    return transactions;
+}
+
 // Drives a second of this traffic back to back, more than three times what the line carries.
 QByteArray overload(BusDriver& bus, const std::function<QByteArray()>& next)
 {
@@ -96,6 +110,8 @@ private slots:
     void drivenTextComesBack();
     void trafficInBursts_data();
     void trafficInBursts();
+    void fasterBusIsMarkedNeverMistaken_data();
+    void fasterBusIsMarkedNeverMistaken();
     void joinedMidTransactionStartsAtTheNextStart();
     void overloadDropsWholeTransactions();
     void overloadOfChainedRepeatedStartsEnds();
@@ -201,6 +217,53 @@ void TstProbeFirmware::trafficInBursts()
     }
     bus.drain(1e6);
     QCOMPARE(QByteArray::fromStdString(chip->takeSent()), driven);
+}
+
+void TstProbeFirmware::fasterBusIsMarkedNeverMistaken_data()
+{
+    QTest::addColumn<QString>("timing");
+    QTest::addColumn<double>("hertz");
+    QTest::addColumn<double>("jitter");
+    for (const double hertz : {150000.0, 250000.0, 400000.0}) {
+        for (const char* timing : {"even", "minimum"}) {
+            for (const double jitter : {0.0, 0.5}) {
+                QTest::addRow("%.0f kHz, %s%s", hertz / 1000, timing, jitter > 0 ? ", jittered edges" : "")
+                    << QString(timing) << hertz << jitter;
+            }
+        }
+    }
+}
+
+// Beyond what it follows, the probe may lose what happened on the bus, but every transaction
+// it sends without a "?" or "!" must be one that was driven, in the driven order.
+void TstProbeFirmware::fasterBusIsMarkedNeverMistaken()
+{
+    QFETCH(QString, timing);
+    QFETCH(double, hertz);
+    QFETCH(double, jitter);
+    auto chip = bootedChip();
+    BusTiming busTiming = timingOf(timing, hertz, 0);
+    busTiming.jitter = jitter;
+    BusDriver bus(*chip, busTiming);
+    const QList<QByteArray> driven = transactionsOf(9, 200);
+    for (int i = 0; i < driven.size(); ++i) {
+        bus.drive(driven[i].toStdString());
+        if (i % 5 == 4)
+            bus.wait(30000);
+    }
+    bus.drain(1e6);
+    const QList<QByteArray> sent = transactionsIn(QByteArray::fromStdString(chip->takeSent()));
+    qsizetype next = 0;
+    int unmarked = 0;
+    for (const QByteArray& transaction : sent) {
+        if (transaction.contains('?') || transaction.contains('!'))
+            continue;
+        ++unmarked;
+        const qsizetype at = driven.indexOf(transaction, next);
+        QVERIFY2(at >= 0, qPrintable(QStringLiteral("sent without a mark, never driven: %1").arg(QString::fromLatin1(transaction))));
+        next = at + 1;
+    }
+    qInfo("%d of %d transactions sent unmarked", unmarked, int(driven.size()));
 }
 
 // A probe plugged into a running bus: what it saw of the transaction going on is not sent;

@@ -43,6 +43,14 @@ namespace {
 // simavr tells what it loads on standard output, which is the pseudo-terminal's path here.
 void quiet(avr_t*, const int, const char*, va_list) {}
 
+// PCIFR, the pin-change interrupt flags (I/O 0x1B): the chip clears a flag written with a
+// one; simavr 1.6 keeps what is written, so a written one would set it.
+constexpr avr_io_addr_t kPcifr = 0x1B + 0x20;
+void clearWrittenFlags(avr_t* avr, avr_io_addr_t address, uint8_t value, void*)
+{
+    avr->data[address] &= uint8_t(~value);
+}
+
 }  // namespace
 
 ProbeEmulator::ProbeEmulator(const std::string& firmware) : m_chip(std::make_unique<Chip>())
@@ -67,6 +75,8 @@ ProbeEmulator::ProbeEmulator(const std::string& firmware) : m_chip(std::make_uni
     free(elf.lockbits);
     m_chip->symbols = elf.symbol;
     m_chip->symbolCount = elf.symbolcount;
+
+    avr_register_io_write(avr, kPcifr, &clearWrittenFlags, nullptr);
 
     m_chip->scl = avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('C'), kSclPin);
     m_chip->sda = avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('C'), kSdaPin);
