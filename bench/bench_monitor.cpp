@@ -177,11 +177,14 @@ private:
     qint64 m_readAloud = 0;  // what the screen reader was told, so that nothing is left unread
     qint64 m_received = 0;
     int m_pacingMs = 1;  // how often the paced writer hands characters to the terminal
+    double m_rate = kLineRate;
     bool m_crlf = true;
     pid_t m_xServer = 0;
 
 public:
     void setPacing(int milliseconds) { m_pacingMs = std::max(1, milliseconds); }
+    // Characters a second that the paced writer hands on: the line rate unless told.
+    void setRate(double charactersPerSecond) { m_rate = charactersPerSecond; }
     void setCrlf(bool ticked) { m_crlf = ticked; }
     bool hasXServer() const { return m_xServer > 0; }
     void hideWindow() { m_window->hide(); }
@@ -261,7 +264,7 @@ pid_t Bench::startWriter(const QByteArray& text, double pacedSeconds)
             timespec now{};
             clock_gettime(CLOCK_MONOTONIC, &now);
             const double elapsed = double(now.tv_sec - start.tv_sec) + (now.tv_nsec - start.tv_nsec) / 1e9;
-            chunk = std::min<qsizetype>(chunk, qsizetype(elapsed * kLineRate) - done);
+            chunk = std::min<qsizetype>(chunk, qsizetype(elapsed * m_rate) - done);
             if (chunk <= 0) {
                 ::usleep(useconds_t(m_pacingMs * 1000));
                 continue;
@@ -295,7 +298,7 @@ Figures Bench::measure(qint64 characters, double pacedSeconds, Cpu* cpu, QList<C
     m_window->cmdNewLine_Click();
     const int firstLine = monitor()->ListCount() - 1;
     const int resultsBefore = results()->ListCount();
-    const QByteArray text = m_traffic.generate(pacedSeconds > 0 ? qint64(pacedSeconds * kLineRate) : characters);
+    const QByteArray text = m_traffic.generate(pacedSeconds > 0 ? qint64(pacedSeconds * m_rate) : characters);
     const qint64 receivedBefore = m_received;
     const qint64 memoryBefore = residentBytes();
     const pid_t writer = startWriter(text, pacedSeconds);
@@ -381,7 +384,7 @@ Cpu Bench::measureFloor(double pacedSeconds, bool repaint)
 {
     // The window lets go of the terminal while the floor reads it.
     m_window->cmdPortOpen_Click();
-    const QByteArray text = m_traffic.generate(qint64(pacedSeconds * kLineRate));
+    const QByteArray text = m_traffic.generate(qint64(pacedSeconds * m_rate));
     QProcess floor;
     QStringList arguments = {QStringLiteral("--floor-child"), m_device, QStringLiteral("--chars"),
                              QString::number(text.size())};
@@ -575,6 +578,35 @@ int runRig(double seconds)
     return rig.faults.isEmpty() ? 0 : 1;
 }
 
+// A fully loaded fast bus through the Pico probe, for minutes: the window from an empty
+// monitor, then wirelark-scan --port with five entries and --save, each fed every 16 ms at
+// this rate. Nothing may be lost; CPU and memory as users have them.
+int runFastBus(Bench& bench, double seconds, double rate, std::uint32_t seed)
+{
+    bench.setRate(rate);
+    bench.setPacing(16);
+    bench.clear();
+    Cpu cpu;
+    const qint64 residentBefore = residentBytes();
+    const Figures window = bench.measure(0, seconds, &cpu);
+    std::printf("the window from an empty monitor, %.0f characters a second every 16 ms for %.0f s: %.2f %% of one "
+                "core + X %.2f, %d lines, resident %.0f MB more than before, %lld lost, hits %s\n",
+                rate, seconds, cpu.process * 100, cpu.xServer * 100, window.lines,
+                double(residentBytes() - residentBefore) / 1e6, static_cast<long long>(window.lost),
+                window.hitsRight ? "ok" : "WRONG");
+    std::fflush(stdout);
+    QTemporaryDir folder;
+    const LiveScanFigures live =
+        measureLiveScan(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), kSearchStrings,
+                        seed + 2, seconds, folder.path(), {}, rate);
+    std::printf("wirelark-scan --port, five entries, --save, the same rate written every millisecond for %.0f s: %.2f %% of one core, resident %.1f MB "
+                "after 1 s and %.1f MB at the end, %lld hits (%lld expected), saved file %s\n",
+                seconds, live.cpuPercent, live.residentStartMb, live.residentEndMb, static_cast<long long>(live.hits),
+                static_cast<long long>(live.expectedHits), live.fileExact ? "exact" : "DIFFERS");
+    const bool sound = window.lost == 0 && window.hitsRight && live.fileExact && live.hits == live.expectedHits;
+    return sound ? 0 : 1;
+}
+
 int main(int argc, char* argv[])
 {
     // Under an X server (DISPLAY set: a desktop session, xvfb-run, with-desktop) the window is
@@ -628,11 +660,20 @@ int main(int argc, char* argv[])
                                        QStringLiteral("Only saved logs: wirelark-scan over a log of this many characters in "
                                                       "each configuration, beside grep, medians of --rounds."),
                                        QStringLiteral("n"));
+    const QCommandLineOption fastBus(QStringLiteral("fast-bus"),
+                                     QStringLiteral("Only a fast bus: seconds of the window from an empty monitor, then of "
+                                                    "wirelark-scan --port with five entries and --save, each fed at --rate "
+                                                    "every 16 ms."),
+                                     QStringLiteral("s"));
+    const QCommandLineOption rate(QStringLiteral("rate"),
+                                  QStringLiteral("With --fast-bus: characters a second (default 340000, a fully loaded "
+                                                 "1 MHz bus through the Pico probe)."),
+                                  QStringLiteral("n"), QStringLiteral("340000"));
     const QCommandLineOption scanFolder(QStringLiteral("scan-folder"),
                                         QStringLiteral("With --scan-speed: write the logs into this folder and keep them."),
                                         QStringLiteral("folder"));
     options.addOptions({sizes, characters, paced, smoke, seed, chunk, hidden, scanChars, noCrlf, memoryChars, a11yFlat,
-                        scanLive, rounds, floorChild, floorRepaint, rig, scanSpeed, scanFolder});
+                        scanLive, rounds, floorChild, floorRepaint, rig, scanSpeed, scanFolder, fastBus, rate});
     options.process(app);
     if (options.isSet(floorChild))
         return runFloor(options.value(floorChild), options.value(characters).toLongLong(), options.isSet(floorRepaint));
@@ -675,6 +716,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "wirelark-bench: cannot start the window on a pseudo-terminal\n");
         return 2;
     }
+    if (options.isSet(fastBus))
+        return runFastBus(bench, options.value(fastBus).toDouble(), options.value(rate).toDouble(),
+                          options.value(seed).toUInt());
     if (options.isSet(hidden))
         bench.hideWindow();
     std::printf("platform %s%s, \"CRLF nach STOP\" %s, accessibility bridge %s\n",

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr double kLineRate = 11520.0;  // characters a second at 115200 baud, 8N1
 
 bool holdsOpen(pid_t pid, const QString& path)
 {
@@ -70,10 +69,11 @@ QByteArray savedCapture(const QString& folder, int* files)
 }  // namespace
 
 LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& entries, std::uint32_t seed,
-                                double seconds, const QString& folder, const QList<QByteArray>& options)
+                                double seconds, const QString& folder, const QList<QByteArray>& options,
+                                double charactersPerSecond)
 {
     LiveScanFigures figures;
-    const QByteArray text = ProbeTraffic(seed).generate(static_cast<qsizetype>(seconds * kLineRate));
+    const QByteArray text = ProbeTraffic(seed).generate(static_cast<qsizetype>(seconds * charactersPerSecond));
     std::vector<qsizetype> hitAt;
     QByteArray expectedFile;
     expect(text, entries, &hitAt, &expectedFile);
@@ -135,7 +135,7 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
     bool measuredStart = false;
     while (written < text.size()) {
         const qint64 now = clock.nsecsElapsed();
-        const qsizetype due = std::min<qsizetype>(text.size(), static_cast<qsizetype>(now / 1e9 * kLineRate));
+        const qsizetype due = std::min<qsizetype>(text.size(), static_cast<qsizetype>(now / 1e9 * charactersPerSecond));
         if (due > written) {
             const ssize_t put = ::write(farEnd, text.constData() + written, static_cast<size_t>(due - written));
             for (ssize_t i = 0; i < put; ++i)

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 // wirelark-scan --port as a test rig runs it: on a pseudo-terminal written at exactly the
-// line rate, with the given entries and --save (and any further options, such as rotation),
+// line rate (or the rate given), with the given entries and --save (and any further options, such as rotation),
 // the whole process measured from outside.
 struct LiveScanFigures {
     double cpuPercent = 0;     // of one core, over the run, by the scheduler's clock
@@ -22,4 +22,5 @@ struct LiveScanFigures {
 };
 
 LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& entries, std::uint32_t seed,
-                                double seconds, const QString& folder, const QList<QByteArray>& options = {});
+                                double seconds, const QString& folder, const QList<QByteArray>& options = {},
+                                double charactersPerSecond = 11520.0);

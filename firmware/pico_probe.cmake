@@ -36,7 +36,7 @@ if(NOT WIRELARK_NODE OR NOT WIRELARK_NPM)
   return()
 endif()
 set(pico_emulator ${CMAKE_CURRENT_BINARY_DIR}/pico-emulator)
-foreach(file package.json package-lock.json pico_board.mjs i2c_bus.mjs traffic.mjs serve.mjs
+foreach(file package.json package-lock.json pico_board.mjs i2c_bus.mjs traffic.mjs serve.mjs bench_pico.mjs
              test_pico_text.mjs test_pico_load.mjs)
   configure_file(${CMAKE_CURRENT_SOURCE_DIR}/pico/emulator/${file} ${pico_emulator}/${file} COPYONLY)
 endforeach()

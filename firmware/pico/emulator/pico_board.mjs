@@ -235,6 +235,8 @@ export class PicoBoard {
     this.host = new UsbHost(this);
     this.rp2040.core.PC = FLASH_START;
     this.cycles = 0;
+    this.sampler = null; // called with the CPU's PC about every 256 cycles, for the benchmark
+    this.cpuHeldUntil = 0; // the CPU does nothing until then, while PIO, DMA and USB go on
   }
 
   get nanos() {
@@ -255,8 +257,10 @@ export class PicoBoard {
       for (const machine of pio.machines) if (machine.enabled) machines.push(machine);
     this.host.service(clock.nanos);
     let serviceAt = clock.nanos + 20000;
+    const { sampler } = this;
     while (clock.nanos < nanos) {
-      const cycles = core.waiting ? 1 : core.executeInstruction();
+      if (sampler && (this.cycles & 0xff) < 3) sampler(core.PC);
+      const cycles = core.waiting || clock.nanos < this.cpuHeldUntil ? 1 : core.executeInstruction();
       clock.tick(cycles * CYCLE_NANOS);
       this.cycles += cycles;
       for (let c = 0; c < cycles; ++c) for (const machine of machines) machine.step();
