@@ -1,8 +1,8 @@
 /* Wirelark's probe for fast buses: a Raspberry Pi Pico (RP2040) that follows an I2C bus on
  * GP4 (SDA) and GP5 (SCL) and sends what it sees over its own USB, a CDC-ACM serial port, in
  * the same text as the Nano probe: s START, r repeated START, a byte as two hex digits with
- * a (ACK) or n (NACK), p STOP; ! where transactions were dropped, ? where a START or STOP cut
- * a byte short.
+ * a (ACK) or n (NACK), p STOP; ! where transactions were dropped (the PC took too little, or
+ * events were lost), ? where a START or STOP cut a byte short.
  *
  * A PIO state machine follows the lines and pushes one word per event; a DMA channel moves
  * the words into a ring in RAM as they come, so the FIFO never fills while the CPU is busy
@@ -50,8 +50,8 @@ static bool host_listening;
 
 static void watch_pins(void)
 {
-    /* Inputs without pulls, never driven: the probe only listens. The pads leave reset with
-     * their inputs enabled on a real chip; setting it costs nothing. */
+    /* Inputs without pulls, never driven: the probe only listens. The chip enables the pads'
+     * inputs at reset; enabled here all the same, so that nothing hangs on that. */
     const uint pins[] = {SDA_PIN, SCL_PIN};
     for (unsigned i = 0; i < 2; ++i) {
         gpio_init(pins[i]);
