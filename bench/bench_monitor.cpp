@@ -881,6 +881,29 @@ int main(int argc, char* argv[])
                     rotated.cpuPercent, rotated.residentStartMb, rotated.residentEndMb,
                     static_cast<long long>(rotated.hits), rotated.files, rotated.fileExact ? "exact" : "DIFFER");
         hitsRight = hitsRight && rotated.fileExact && rotated.hits == rotated.expectedHits;
+        // Beside its floor, a bare read loop on a terminal written the same way, delivered
+        // every millisecond and every 16 (a USB adapter's latency timer), medians of rounds.
+        const auto median = [](QList<double> values) {
+            std::sort(values.begin(), values.end());
+            return values.isEmpty() ? 0.0 : values[values.size() / 2];
+        };
+        for (const int delivery : {1, 16}) {
+            QList<double> watch, floor;
+            for (int round = 0; round < roundCount; ++round) {
+                QTemporaryDir folder;
+                const LiveScanFigures figures =
+                    measureLiveScan(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"),
+                                    kSearchStrings, options.value(seed).toUInt() + 2, liveSeconds, folder.path(), {},
+                                    kLineRate, delivery);
+                hitsRight = hitsRight && figures.fileExact && figures.hits == figures.expectedHits;
+                watch << figures.cpuPercent;
+                floor << measureLiveFloor(QCoreApplication::applicationFilePath(), liveSeconds, kLineRate, delivery);
+            }
+            std::printf("  delivered every %2d ms, medians of %d rounds: the watch %.2f %%, a bare read loop %.2f %%: "
+                        "%+.2f points\n",
+                        delivery, roundCount, median(watch), median(floor), median(watch) - median(floor));
+            std::fflush(stdout);
+        }
     }
     std::printf("x_linerate=%.1f flat=%.2f bytes_per_line=%.0f stall_ms=%.1f lost=%lld cpu_linerate=%.2f "
                 "cpu_16ms=%.2f cpu_16ms_empty=%.2f floor_16ms=%.2f a11y_spread=%.2f bytes_per_char=%.2f scan_live_cpu=%.2f "

@@ -70,7 +70,7 @@ QByteArray savedCapture(const QString& folder, int* files)
 
 LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& entries, std::uint32_t seed,
                                 double seconds, const QString& folder, const QList<QByteArray>& options,
-                                double charactersPerSecond)
+                                double charactersPerSecond, int deliveryMs)
 {
     LiveScanFigures figures;
     const QByteArray text = ProbeTraffic(seed).generate(static_cast<qsizetype>(seconds * charactersPerSecond));
@@ -111,7 +111,7 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
     while (!holdsOpen(pid, device) && clock.elapsed() < 10000)
         ::usleep(1000);
 
-    // Exactly the line rate, a delivery every millisecond; each character's write time kept.
+    // Exactly the rate, a delivery every deliveryMs; each character's write time kept.
     std::vector<qint64> writtenAt(static_cast<std::size_t>(text.size()));
     std::vector<double> latencies;
     QByteArray pending;
@@ -133,10 +133,12 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
     clock.restart();
     qsizetype written = 0;
     bool measuredStart = false;
+    qint64 nextDelivery = 0;
     while (written < text.size()) {
         const qint64 now = clock.nsecsElapsed();
         const qsizetype due = std::min<qsizetype>(text.size(), static_cast<qsizetype>(now / 1e9 * charactersPerSecond));
-        if (due > written) {
+        if (due > written && now >= nextDelivery) {
+            nextDelivery = now + qint64(deliveryMs) * 1000000;
             const ssize_t put = ::write(farEnd, text.constData() + written, static_cast<size_t>(due - written));
             for (ssize_t i = 0; i < put; ++i)
                 writtenAt[static_cast<std::size_t>(written + i)] = now;
@@ -180,4 +182,62 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
     }
     figures.fileExact = savedCapture(folder, &figures.files) == expectedFile;
     return figures;
+}
+
+double measureLiveFloor(const QString& benchProgram, double seconds, double charactersPerSecond, int deliveryMs)
+{
+    const QByteArray text = ProbeTraffic(1).generate(static_cast<qsizetype>(seconds * charactersPerSecond));
+    int farEnd = -1;
+    const QString device = openProbeTerminal(farEnd);
+    int output[2];
+    int input[2];
+    if (device.isEmpty() || ::pipe2(output, O_CLOEXEC) != 0 || ::pipe2(input, O_CLOEXEC) != 0)
+        return 0;
+    QList<QByteArray> arguments = {benchProgram.toLocal8Bit(), "--floor-child", device.toLocal8Bit(), "--chars",
+                                   QByteArray::number(text.size())};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(input[0], STDIN_FILENO);
+        ::dup2(output[1], STDOUT_FILENO);
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, STDERR_FILENO);
+        std::vector<char*> argv;
+        for (QByteArray& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(output[1]);
+    ::close(input[0]);
+    // It says "ready" once it holds the terminal open, "done" once everything came.
+    const auto said = [&output](const char* word) {
+        QByteArray heard;
+        char c = 0;
+        while (::read(output[0], &c, 1) == 1 && c != '\n')
+            heard += c;
+        return heard == word;
+    };
+    double percent = 0;
+    if (said("ready")) {
+        const CpuClock cpuClock(pid, 0);
+        QElapsedTimer clock;
+        clock.start();
+        qsizetype written = 0;
+        while (written < text.size()) {
+            const qint64 now = clock.nsecsElapsed();
+            const qsizetype due =
+                std::min<qsizetype>(text.size(), static_cast<qsizetype>(now / 1e9 * charactersPerSecond));
+            if (due > written)
+                written += std::max<ssize_t>(0, ::write(farEnd, text.constData() + written, static_cast<size_t>(due - written)));
+            ::usleep(useconds_t(deliveryMs * 1000));
+        }
+        if (said("done"))
+            percent = cpuClock.read().process * 100;
+    }
+    ::close(input[1]);
+    ::waitpid(pid, nullptr, 0);
+    ::close(output[0]);
+    ::close(farEnd);
+    return percent;
 }

@@ -23,4 +23,8 @@ struct LiveScanFigures {
 
 LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& entries, std::uint32_t seed,
                                 double seconds, const QString& folder, const QList<QByteArray>& options = {},
-                                double charactersPerSecond = 11520.0);
+                                double charactersPerSecond = 11520.0, int deliveryMs = 1);
+
+// The floor beside it: a bare read loop (the benchmark's own --floor-child) on a terminal
+// written the same way; % of one core by the scheduler's clock.
+double measureLiveFloor(const QString& benchProgram, double seconds, double charactersPerSecond, int deliveryMs);

@@ -255,7 +255,10 @@ void LiveWatch::stopSignalled()
 
 void LiveWatch::onComm()
 {
+    m_out.hold();
     takeEvent();
+    if (!m_out.release())
+        stop(Stop::OutputClosed);
     flushOutputs();
 }
 

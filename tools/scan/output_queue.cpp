@@ -38,9 +38,13 @@ bool OutputQueue::push(QByteArray block)
         state.givenUp += block.size();
         return true;
     }
+    // The writer waits only for an empty queue to fill: blocks added behind others it takes
+    // with them, without another wake-up.
+    const bool wake = state.blocks.empty();
     state.queued += block.size();
     state.blocks.push_back(std::move(block));
-    state.changed.notify_all();
+    if (wake)
+        state.changed.notify_all();
     return true;
 }
 
@@ -79,6 +83,7 @@ void OutputQueue::writeLoop(int fd, std::shared_ptr<State> shared)
     // A person at a Windows console reads the text in the console's own code page.
     const bool console = standardstreams::isConsole(fd);
     for (;;) {
+        // Every block waiting goes out in one write: whole blocks, one after the other.
         QByteArray block;
         {
             std::unique_lock<std::mutex> guard(state.lock);
@@ -87,6 +92,8 @@ void OutputQueue::writeLoop(int fd, std::shared_ptr<State> shared)
                 return;
             block = std::move(state.blocks.front());
             state.blocks.pop_front();
+            for (; !state.blocks.empty(); state.blocks.pop_front())
+                block += state.blocks.front();
         }
         QString reason;
         const bool written = console ? standardstreams::writeConsole(fd, block)

@@ -26,7 +26,7 @@ bool LineOutput::end()
     m_block += '\n';
     if (m_collect)
         return true;
-    if (m_flushEachLine || m_block.size() >= kBlock)
+    if ((m_flushEachLine && !m_holding) || m_block.size() >= kBlock)
         return flush();
     return true;
 }

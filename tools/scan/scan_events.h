@@ -133,10 +133,20 @@ public:
     QByteArray& begin() { return m_block; }
     bool end();
     bool flush();
+    // While held, the lines of one delivery wait and go out together at the release, in one
+    // block: a wake-up and a write for the delivery, not for each line. False when they
+    // could not be written.
+    void hold() { m_holding = true; }
+    bool release()
+    {
+        m_holding = false;
+        return flush();
+    }
 
 private:
     static constexpr qsizetype kBlock = 64 * 1024;
     bool m_flushEachLine;
+    bool m_holding = false;
     bool m_collect = false;
     OutputQueue* m_queue = nullptr;
     QByteArray m_block;
