@@ -31,6 +31,26 @@ bool holdsOpen(pid_t pid, const QString& path)
     return false;
 }
 
+// Starts arguments[0] with its standard output into output (and its input from input, when
+// one is given), its standard error thrown away: it would land in the middle of the figures.
+pid_t startQuiet(QList<QByteArray> arguments, int output, int input = -1)
+{
+    const pid_t pid = ::fork();
+    if (pid != 0)
+        return pid;
+    if (input >= 0)
+        ::dup2(input, STDIN_FILENO);
+    ::dup2(output, STDOUT_FILENO);
+    const int quiet = ::open("/dev/null", O_WRONLY);
+    ::dup2(quiet, STDERR_FILENO);
+    std::vector<char*> argv;
+    for (QByteArray& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+}
+
 // Where hits complete (character indexes) and the file the monitor's Save would write.
 void expect(const QByteArray& text, const QStringList& entries, std::vector<qsizetype>* hitAt, QByteArray* file)
 {
@@ -91,19 +111,7 @@ LiveScanFigures measureLiveScan(const QString& scanProgram, const QStringList& e
     for (const QString& entry : entries)
         arguments << "-e" << entry.toUtf8();
     arguments << options;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(output[1], STDOUT_FILENO);
-        // Its summary would land in the middle of the figures.
-        const int quiet = ::open("/dev/null", O_WRONLY);
-        ::dup2(quiet, STDERR_FILENO);
-        std::vector<char*> argv;
-        for (QByteArray& argument : arguments)
-            argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
+    const pid_t pid = startQuiet(arguments, output[1]);
     ::close(output[1]);
     ::fcntl(output[0], F_SETFL, O_NONBLOCK);
     QElapsedTimer clock;
@@ -193,21 +201,9 @@ double measureLiveFloor(const QString& benchProgram, double seconds, double char
     int input[2];
     if (device.isEmpty() || ::pipe2(output, O_CLOEXEC) != 0 || ::pipe2(input, O_CLOEXEC) != 0)
         return 0;
-    QList<QByteArray> arguments = {benchProgram.toLocal8Bit(), "--floor-child", device.toLocal8Bit(), "--chars",
-                                   QByteArray::number(text.size())};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(input[0], STDIN_FILENO);
-        ::dup2(output[1], STDOUT_FILENO);
-        const int quiet = ::open("/dev/null", O_WRONLY);
-        ::dup2(quiet, STDERR_FILENO);
-        std::vector<char*> argv;
-        for (QByteArray& argument : arguments)
-            argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
+    const pid_t pid = startQuiet({benchProgram.toLocal8Bit(), "--floor-child", device.toLocal8Bit(), "--chars",
+                                  QByteArray::number(text.size())},
+                                 output[1], input[0]);
     ::close(output[1]);
     ::close(input[0]);
     // It says "ready" once it holds the terminal open, "done" once everything came.

@@ -5,7 +5,7 @@
 import { execFileSync } from 'node:child_process';
 import { I2CBus, evenClock, minimumTiming } from './i2c_bus.mjs';
 import { PicoBoard } from './pico_board.mjs';
-import { Traffic } from './traffic.mjs';
+import { fullyLoaded } from './traffic.mjs';
 
 const [uf2, elf] = process.argv.slice(2);
 if (!uf2 || !elf) {
@@ -14,40 +14,13 @@ if (!uf2 || !elf) {
 }
 const RING_SIZE = 131072;
 
-function openedBoard() {
-  const board = new PicoBoard(uf2);
-  board.plugInAndOpen();
-  return board;
-}
-
-function drain(board, bus) {
-  let length = -1;
-  while (board.host.textLength !== length || board.host.held.length) {
-    length = board.host.textLength;
-    bus.wait(2000);
-  }
-}
-
-// Transactions back to back for this long; the text driven, and the characters a second.
-function fullyLoaded(board, bus, seed, nanos) {
-  const traffic = new Traffic(seed);
-  let driven = '';
-  const begin = board.nanos;
-  while (board.nanos - begin < nanos) {
-    const transaction = traffic.nextTransaction();
-    driven += transaction;
-    bus.drive(transaction);
-  }
-  return { driven, perSecond: driven.length / ((board.nanos - begin) / 1e9) };
-}
-
 function exactAt(timing) {
-  const board = openedBoard();
+  const board = PicoBoard.opened(uf2);
   const bus = new I2CBus(board, timing);
   bus.wait(50);
   // Longer than the event ring lasts (8 ms at 1 MHz), so that the CPU must keep up.
-  const { driven } = fullyLoaded(board, bus, 7, 30e6);
-  drain(board, bus);
+  const { driven } = fullyLoaded(bus, 7, 30e6);
+  bus.drain();
   return board.host.takeText() === driven;
 }
 
@@ -67,7 +40,7 @@ const symbols = execFileSync('arm-none-eabi-nm', ['-S', elf], { encoding: 'latin
 const line = symbols.split('\n').find((entry) => / take_events$/.test(entry));
 if (line) {
   const [address, size] = line.split(' ').map((field) => parseInt(field, 16));
-  const board = openedBoard();
+  const board = PicoBoard.opened(uf2);
   const bus = new I2CBus(board, minimumTiming(1000000));
   let inside = 0;
   let samples = 0;
@@ -76,7 +49,7 @@ if (line) {
     if (pc >= (address & ~1) && pc < (address & ~1) + size) ++inside;
   };
   const cyclesBefore = board.cycles;
-  const { driven } = fullyLoaded(board, bus, 3, 100e6);
+  const { driven } = fullyLoaded(bus, 3, 100e6);
   board.sampler = null;
   const cycles = board.cycles - cyclesBefore;
   // Each byte is nine clocks: one event each, and a START, a repeated START or a STOP now and then.
@@ -88,9 +61,9 @@ if (line) {
 }
 
 for (const hertz of [400000, 1000000]) {
-  const board = openedBoard();
+  const board = PicoBoard.opened(uf2);
   const bus = new I2CBus(board, minimumTiming(hertz));
-  const { perSecond } = fullyLoaded(board, bus, 11, 20e6);
+  const { perSecond } = fullyLoaded(bus, 11, 20e6);
   console.log(`  a saturated ${hertz / 1000} kHz bus makes ${Math.round(perSecond)} characters a second; the ring ` +
     `(${RING_SIZE / 1024} KiB) holds ${(RING_SIZE / perSecond * 1000).toFixed(0)} ms of it when the host takes nothing`);
 }

@@ -46,6 +46,17 @@ export class I2CBus {
     this.at(microseconds);
   }
 
+  // The bus rests until the probe has sent all it holds: the host got nothing new for 2 ms
+  // and holds back no packet.
+  drain() {
+    const { host } = this.board;
+    let length = -1;
+    while (host.textLength !== length || host.held.length) {
+      length = host.textLength;
+      this.wait(2000);
+    }
+  }
+
   // SDA set while SCL is low, then SCL rises: the first half of every clock, and of a
   // repeated START or a STOP.
   clockRises(sda) {

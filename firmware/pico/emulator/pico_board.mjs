@@ -286,6 +286,13 @@ export class PicoBoard {
     return false;
   }
 
+  // A board booted, enumerated and with its port open.
+  static opened(uf2) {
+    const board = new PicoBoard(uf2);
+    board.plugInAndOpen();
+    return board;
+  }
+
   // Boots, enumerates and opens the CDC port, as plugging the probe in and opening it does.
   plugInAndOpen() {
     this.runUntil(this.nanos + 1e6);

@@ -6,57 +6,32 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { I2CBus, minimumTiming } from './i2c_bus.mjs';
 import { PicoBoard } from './pico_board.mjs';
-import { Traffic } from './traffic.mjs';
+import { fullyLoaded } from './traffic.mjs';
 
 const uf2 = process.env.WIRELARK_PICO_UF2;
 assert.ok(uf2, 'WIRELARK_PICO_UF2 names the firmware image');
 
-// Transactions back to back at the standard's shortest times for this long.
-function fullyLoaded(board, bus, seed, nanos) {
-  const traffic = new Traffic(seed);
-  const starts = new Set();
-  let driven = '';
-  const end = board.nanos + nanos;
-  while (board.nanos < end) {
-    const transaction = traffic.nextTransaction();
-    starts.add(driven.length);
-    driven += transaction;
-    bus.drive(transaction);
-  }
-  return { driven, starts };
-}
-
-function drain(board, bus) {
-  let length = -1;
-  while (board.host.textLength !== length || board.host.held.length) {
-    length = board.host.textLength;
-    bus.wait(2000);
-  }
-}
-
 test('a host that reads at full speed gets a second of a fully loaded 1 MHz bus exactly', () => {
-  const board = new PicoBoard(uf2);
-  board.plugInAndOpen();
+  const board = PicoBoard.opened(uf2);
   const bus = new I2CBus(board, minimumTiming(1000000));
   bus.wait(50);
   const begin = board.nanos;
-  const { driven } = fullyLoaded(board, bus, 3, 1e9);
+  const { driven } = fullyLoaded(bus, 3, 1e9);
   const seconds = (board.nanos - begin) / 1e9;
   assert.ok(driven.length / seconds > 330000, `a fully loaded bus: ${Math.round(driven.length / seconds)} characters a second`);
-  drain(board, bus);
+  bus.drain();
   const text = board.host.takeText();
   assert.equal(text.length, driven.length);
   assert.ok(text === driven, 'the text is the driven text');
 });
 
 test('a host that stops reading for a second loses whole transactions behind "!", nothing else', () => {
-  const board = new PicoBoard(uf2);
-  board.plugInAndOpen();
+  const board = PicoBoard.opened(uf2);
   const bus = new I2CBus(board, minimumTiming(1000000));
   bus.wait(50);
   board.host.readingFrom = board.nanos + 1e9;
-  const { driven, starts } = fullyLoaded(board, bus, 4, 1.2e9);
-  drain(board, bus);
+  const { driven, starts } = fullyLoaded(bus, 4, 1.2e9);
+  bus.drain();
   const text = board.host.takeText();
 
   const pieces = assertDropsWholeTransactions(text, driven, starts);
@@ -64,14 +39,13 @@ test('a host that stops reading for a second loses whole transactions behind "!"
 });
 
 test('a CPU held up longer than the event ring lasts loses whole transactions behind "!", nothing else', () => {
-  const board = new PicoBoard(uf2);
-  board.plugInAndOpen();
+  const board = PicoBoard.opened(uf2);
   const bus = new I2CBus(board, minimumTiming(1000000));
   bus.wait(50);
   // 30 ms without the CPU, as no working firmware ever is: the DMA goes round the 8 ms ring.
   board.cpuHeldUntil = board.nanos + 30e6;
-  const { driven, starts } = fullyLoaded(board, bus, 6, 60e6);
-  drain(board, bus);
+  const { driven, starts } = fullyLoaded(bus, 6, 60e6);
+  bus.drain();
   assertDropsWholeTransactions(board.host.takeText(), driven, starts);
 });
 

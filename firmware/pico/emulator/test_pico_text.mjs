@@ -11,21 +11,6 @@ import { Traffic } from './traffic.mjs';
 const uf2 = process.env.WIRELARK_PICO_UF2;
 assert.ok(uf2, 'WIRELARK_PICO_UF2 names the firmware image');
 
-function openedBoard() {
-  const board = new PicoBoard(uf2);
-  board.plugInAndOpen();
-  return board;
-}
-
-// Lets the probe send all it holds: quiet until the host has had nothing new for 2 ms.
-function drain(board, bus) {
-  let length = -1;
-  while (board.host.textLength !== length) {
-    length = board.host.textLength;
-    bus.wait(2000);
-  }
-}
-
 test('enumerates as a CDC serial port named as Wirelark\'s probe, and takes any line settings', () => {
   const board = new PicoBoard(uf2);
   board.runUntil(1e6);
@@ -43,7 +28,7 @@ test('enumerates as a CDC serial port named as Wirelark\'s probe, and takes any 
   const bus = new I2CBus(board, minimumTiming(1000000));
   bus.wait(50);
   bus.drive('s90a00ar91a19a80np');
-  drain(board, bus);
+  bus.drain();
   assert.equal(board.host.takeText(), 's90a00ar91a19a80np');
 });
 
@@ -77,12 +62,12 @@ const timings = [
 
 for (const [name, timing] of timings) {
   test(`edge cases come back as driven, ${name}`, () => {
-    const board = openedBoard();
+    const board = PicoBoard.opened(uf2);
     const bus = new I2CBus(board, timing);
     bus.wait(50);
     for (const [what, driven, expected = expectedProbeText(driven)] of edgeCases) {
       bus.drive(driven);
-      drain(board, bus);
+      bus.drain();
       assert.equal(board.host.takeText(), expected, what);
     }
   });
@@ -96,7 +81,7 @@ const trafficTimings = [
 
 for (const [name, timing] of trafficTimings) {
   test(`traffic comes back exactly, ${name}`, () => {
-    const board = openedBoard();
+    const board = PicoBoard.opened(uf2);
     const bus = new I2CBus(board, timing);
     const traffic = new Traffic(17);
     bus.wait(50);
@@ -106,7 +91,7 @@ for (const [name, timing] of trafficTimings) {
       bus.drive(transaction);
       driven += transaction;
     }
-    drain(board, bus);
+    bus.drain();
     assert.equal(board.host.takeText(), driven);
   });
 }
@@ -150,7 +135,7 @@ test('the host gets the bus from the first START after it opened the port, and n
   board.host.open();
   bus.drive(cut.slice(7));
   driveTransactions(40);
-  drain(board, bus);
+  bus.drain();
   assertBeginsAtAStart(board.host.takeText(), driven, starts, askedAt, board.host.openedAt);
 
   // Closed and opened again while traffic runs: again only what comes after.
@@ -162,6 +147,6 @@ test('the host gets the bus from the first START after it opened the port, and n
   const reopenedAt = bus.now;
   board.host.open();
   driveTransactions(40);
-  drain(board, bus);
+  bus.drain();
   assertBeginsAtAStart(board.host.takeText(), driven, starts, reopenedAt, board.host.openedAt);
 });

@@ -44,3 +44,19 @@ export class Traffic {
     }
   }
 }
+
+// Transactions back to back on the bus for this long: the text driven, where each transaction
+// begins in it, and the characters a second.
+export function fullyLoaded(bus, seed, nanos) {
+  const traffic = new Traffic(seed);
+  const starts = new Set();
+  let driven = '';
+  const begin = bus.board.nanos;
+  while (bus.board.nanos - begin < nanos) {
+    const transaction = traffic.nextTransaction();
+    starts.add(driven.length);
+    driven += transaction;
+    bus.drive(transaction);
+  }
+  return { driven, starts, perSecond: driven.length / ((bus.board.nanos - begin) / 1e9) };
+}
