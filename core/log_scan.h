@@ -48,7 +48,10 @@ public:
         qint64 offset;
         CompiledSlots::State state;
     };
-    using CheckpointHook = std::function<bool(const Checkpoint&)>;  // false: stop the scan here
+    // The hook answers with the offset of the next place it wants: none before it is offered,
+    // so that a hook wanting few costs no call a line. kStopScan: the scan stops here.
+    using CheckpointHook = std::function<qint64(const Checkpoint&)>;
+    static constexpr qint64 kStopScan = -1;
 
     // One slot per entry, in the order given (the window's slot order is list order).
     // decode: transactions too, timed by their place at charactersPerSecond.
@@ -66,7 +69,12 @@ public:
     // The end of a piece that the next piece goes on from (pieces never split a CR LF, and
     // decoded ones begin at a START): a CR it ended with was a received character.
     void endPiece(Sink& sink);
-    void setCheckpointHook(CheckpointHook hook) { m_checkpoint = std::move(hook); }
+    // The first place offered is the first of the next bytes fed.
+    void setCheckpointHook(CheckpointHook hook)
+    {
+        m_checkpoint = std::move(hook);
+        m_nextCheckpoint = 0;
+    }
 
     CompiledSlots& matcher() { return m_slots; }
     CompiledSlots::State state() const { return m_state; }
@@ -98,6 +106,7 @@ private:
     i2c::Transaction m_transaction;  // one decoded here, its storage reused
     std::vector<Hit> m_pending;      // hits that wait for their transaction
     CheckpointHook m_checkpoint;
+    qint64 m_nextCheckpoint = 0;  // the hook's next place wanted
     qint64 m_offset = 0;      // of the next byte of the log
     qint64 m_line = 1;
     qint64 m_lineStart = 0;
