@@ -883,12 +883,8 @@ int main(int argc, char* argv[])
         hitsRight = hitsRight && rotated.fileExact && rotated.hits == rotated.expectedHits;
         // Beside its floor, a bare read loop on a terminal written the same way, delivered
         // every millisecond and every 16 (a USB adapter's latency timer), medians of rounds.
-        const auto median = [](QList<double> values) {
-            std::sort(values.begin(), values.end());
-            return values.isEmpty() ? 0.0 : values[values.size() / 2];
-        };
         for (const int delivery : {1, 16}) {
-            QList<double> watch, floor;
+            QList<double> watch, floor, reader, matcher, output, unsaved;
             for (int round = 0; round < roundCount; ++round) {
                 QTemporaryDir folder;
                 const LiveScanFigures figures =
@@ -897,11 +893,24 @@ int main(int argc, char* argv[])
                                     kLineRate, delivery);
                 hitsRight = hitsRight && figures.fileExact && figures.hits == figures.expectedHits;
                 watch << figures.cpuPercent;
+                reader << figures.readerPercent;
+                matcher << figures.mainPercent;
+                output << figures.outputPercent;
                 floor << measureLiveFloor(QCoreApplication::applicationFilePath(), liveSeconds, kLineRate, delivery);
+                // Without --save: what saving (writing the file, its sync once a second) costs.
+                QTemporaryDir unsavedFolder;
+                const LiveScanFigures plain =
+                    measureLiveScan(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"),
+                                    kSearchStrings, options.value(seed).toUInt() + 2, liveSeconds, unsavedFolder.path(),
+                                    {}, kLineRate, delivery, false);
+                hitsRight = hitsRight && plain.hits == plain.expectedHits;
+                unsaved << plain.cpuPercent;
             }
             std::printf("  delivered every %2d ms, medians of %d rounds: the watch %.2f %%, a bare read loop %.2f %%: "
-                        "%+.2f points\n",
-                        delivery, roundCount, median(watch), median(floor), median(watch) - median(floor));
+                        "%+.2f points; by thread: serial reader %.2f, main (matcher, --save) %.2f, output %.2f; "
+                        "without --save %.2f\n",
+                        delivery, roundCount, median(watch), median(floor), median(watch) - median(floor),
+                        median(reader), median(matcher), median(output), median(unsaved));
             std::fflush(stdout);
         }
     }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -29,6 +30,25 @@ inline double scheduledSecondsOf(pid_t pid)
             seconds += schedstat.readAll().split(' ').value(0).toDouble() / 1e9;  // nanoseconds on a CPU
     }
     return seconds;
+}
+
+// The same per thread: its name (as the system shows it) and seconds, by thread id.
+struct ThreadSeconds {
+    QString name;
+    double seconds = 0;
+};
+inline QHash<qint64, ThreadSeconds> threadSecondsOf(pid_t pid)
+{
+    QHash<qint64, ThreadSeconds> threads;
+    const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
+    for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile schedstat(tasks + QLatin1Char('/') + task + QStringLiteral("/schedstat"));
+        QFile comm(tasks + QLatin1Char('/') + task + QStringLiteral("/comm"));
+        if (schedstat.open(QIODevice::ReadOnly) && comm.open(QIODevice::ReadOnly))
+            threads.insert(task.toLongLong(), {QString::fromLocal8Bit(comm.readAll().trimmed()),
+                                               schedstat.readAll().split(' ').value(0).toDouble() / 1e9});
+    }
+    return threads;
 }
 
 // CPU seconds it has used, user and system, every thread, as the timer tick sampled them

@@ -1092,17 +1092,7 @@ void TstScan::liveLossCountedByTheDriver()
                              &options, &help));
     QList<NumberedEntry> entries;
     QVERIFY(scanEntries(options, &entries));
-    static LineErrorCounts counts;  // read by the port's reader thread while the watch runs
-    counts = {};
-    LiveWatch watch(options, entries, std::make_unique<ScriptedLineErrors>(&counts));
-    QTimer::singleShot(100, [&] {
-        quint64* fields[] = {&counts.overrun, &counts.bufferOverrun, &counts.frame};
-        if (counter >= 0)
-            *fields[counter] += 1;
-        QVERIFY(terminal.write(written));
-    });
-
-    // Standard output and error into files while the watch writes them.
+    // Standard output and error into files, before the watch takes them as its outputs.
     std::fflush(stdout);
     std::fflush(stderr);
     const int savedOut = ::dup(1);
@@ -1111,7 +1101,19 @@ void TstScan::liveLossCountedByTheDriver()
     QVERIFY(out.open(QIODevice::ReadWrite) && err.open(QIODevice::ReadWrite));
     ::dup2(out.handle(), 1);
     ::dup2(err.handle(), 2);
-    const int status = watch.run();
+    static LineErrorCounts counts;  // read by the port's reader thread while the watch runs
+    counts = {};
+    int status = -1;
+    {
+        LiveWatch watch(options, entries, std::make_unique<ScriptedLineErrors>(&counts));
+        QTimer::singleShot(100, [&] {
+            quint64* fields[] = {&counts.overrun, &counts.bufferOverrun, &counts.frame};
+            if (counter >= 0)
+                *fields[counter] += 1;
+            QVERIFY(terminal.write(written));
+        });
+        status = watch.run();
+    }
     std::fflush(stdout);
     std::fflush(stderr);
     ::dup2(savedOut, 1);
@@ -1231,7 +1233,7 @@ public:
     HeldOutput() { m_valid = ::pipe2(m_fds, O_CLOEXEC) == 0; }
     ~HeldOutput()
     {
-        for (int fd : m_fds)
+        for (int fd : {m_fds[0], m_fds[1], m_shared})
             if (fd >= 0)
                 ::close(fd);
     }
@@ -1241,11 +1243,21 @@ public:
         const int fd = m_fds[1];
         process.setChildProcessModifier([fd] { ::dup2(fd, 1); });
     }
-    // After the start: only the child holds the writing end.
+    // After the start: only the child holds the writing end (and a copy here, that shares
+    // its flags, until letGo).
     void started()
     {
+        m_shared = ::fcntl(m_fds[1], F_DUPFD_CLOEXEC, 0);
         ::close(m_fds[1]);
         m_fds[1] = -1;
+    }
+    // Whether the writing end the child shares with its parent still waits when the pipe is
+    // full: its own writes that do not wait must not change it for the shell.
+    bool sharedEndWaits() const { return m_shared >= 0 && (::fcntl(m_shared, F_GETFL) & O_NONBLOCK) == 0; }
+    void letGo()
+    {
+        ::close(m_shared);
+        m_shared = -1;
     }
     // Everything the child writes until it closes its end.
     QByteArray readToEnd(int timeoutMs)
@@ -1268,6 +1280,7 @@ public:
 
 private:
     int m_fds[2] = {-1, -1};
+    int m_shared = -1;
     bool m_valid = false;
 };
 
@@ -1347,6 +1360,8 @@ void TstScan::liveOutputWaitsForItsReader()
     QVERIFY(terminal.write(traffic));
     // Saved while nobody reads what is printed: far more than a pipe holds.
     QTRY_VERIFY_WITH_TIMEOUT(readBytes(QStringLiteral("held.log")).replace("\r\n", "") == traffic, 20000);
+    QVERIFY(held.sharedEndWaits());
+    held.letGo();
     if (stop == "term")
         ::kill(static_cast<pid_t>(live.processId()), SIGTERM);
     else if (stop == "unplug")

@@ -8,7 +8,7 @@
 #include <chrono>
 #include <thread>
 
-OutputQueue::OutputQueue(int fd, qsizetype limit) : m_limit(limit), m_state(std::make_shared<State>())
+OutputQueue::OutputQueue(int fd, qsizetype limit) : m_limit(limit), m_now(fd), m_state(std::make_shared<State>())
 {
     std::thread(writeLoop, fd, m_state).detach();
 }
@@ -30,19 +30,40 @@ bool OutputQueue::push(QByteArray block)
     if (block.isEmpty())
         return true;
     State& state = *m_state;
-    std::lock_guard<std::mutex> guard(state.lock);
-    if (state.closed)
-        return false;
-    // The first block is always taken: a pcapng's header must not be given up.
-    if (state.queued > 0 && state.queued + block.size() > m_limit) {
-        state.givenUp += block.size();
-        return true;
+    bool wake = false;
+    {
+        std::unique_lock<std::mutex> guard(state.lock);
+        if (state.closed)
+            return false;
+        // Nothing waits and the writer is idle (what it writes counts as queued): the block
+        // may go straight to the reader, and only what finds no room waits.
+        if (state.queued == 0 && m_now.isOpen()) {
+            guard.unlock();
+            const qsizetype written = m_now.write(block.constData(), block.size());
+            guard.lock();
+            if (written < 0) {
+                // A closed pipe or a reader gone: the watch ends quietly, as it always did.
+                state.closed = true;
+                return false;
+            }
+            if (written == block.size())
+                return true;
+            block.remove(0, written);
+        }
+        // The first block is always taken: a pcapng's header, or the rest of a block begun,
+        // must not be given up.
+        if (state.queued > 0 && state.queued + block.size() > m_limit) {
+            state.givenUp += block.size();
+            return true;
+        }
+        // The writer waits only for an empty queue to fill: blocks added behind others it
+        // takes with them, without another wake-up.
+        wake = state.blocks.empty();
+        state.queued += block.size();
+        state.blocks.push_back(std::move(block));
     }
-    // The writer waits only for an empty queue to fill: blocks added behind others it takes
-    // with them, without another wake-up.
-    const bool wake = state.blocks.empty();
-    state.queued += block.size();
-    state.blocks.push_back(std::move(block));
+    // Told after the lock is let go: woken while it is still held, the writer would at once
+    // wait for it, a second switch of threads for every block.
     if (wake)
         state.changed.notify_all();
     return true;

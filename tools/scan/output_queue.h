@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/scan/output_now.h"
+
 #include <QByteArray>
 
 #include <condition_variable>
@@ -8,9 +10,11 @@
 #include <mutex>
 
 // Output of a live watch that no reader can hold up: a slow ssh, a busy tshark, a journal
-// that stalls. Blocks (whole lines or records) are written by a thread of their own while
-// the watch goes on capturing; what waits for the reader stays within a bound, and a block
-// that finds no room is given up whole and counted, so that what is written stays whole.
+// that stalls. While nothing waits, a block goes to the reader at once as far as it has room
+// (where the system writes without waiting: OutputNow); the rest, and every block behind it,
+// is written by a thread of its own while the watch goes on capturing. What waits for the
+// reader stays within a bound, and a block that finds no room is given up whole and counted,
+// so that what is written stays whole. Blocks are pushed from one thread only.
 class OutputQueue {
 public:
     // fd: an open descriptor (standard output, error, a fifo) that stays the caller's.
@@ -51,5 +55,6 @@ private:
     static void writeLoop(int fd, std::shared_ptr<State> state);
 
     qsizetype m_limit;
+    OutputNow m_now;
     std::shared_ptr<State> m_state;
 };
