@@ -782,6 +782,10 @@ int main(int argc, char* argv[])
                 hitsRight = hitsRight && figures.hitsRight;
                 bare << bench.measureFloor(pacedSeconds, false);
                 repainting << bench.measureFloor(pacedSeconds, true);
+                // Each round's own ratio: a costly round beside a costly floor is the machine's.
+                if (repainting.last().together() > 0)
+                    fifthsOfRounds.last() += QStringLiteral(" (%1 x its floor)")
+                                                 .arg(empty.last().together() / repainting.last().together(), 0, 'f', 1);
             }
             const Cpu e = medianOf(empty), w = medianOf(full), b = medianOf(bare), r = medianOf(repainting);
             const auto overFloor = [&r](const Cpu& cpu) { return r.together() > 0 ? cpu.together() / r.together() : 0; };

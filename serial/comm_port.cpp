@@ -23,7 +23,13 @@ MSComm::MSComm(PortMap ports, std::unique_ptr<LineErrorSource> lineErrors, QObje
       m_lineErrors(std::move(lineErrors)),
       m_reader(std::make_unique<PortReader>(*m_lineErrors))
 {
-    connect(m_reader.get(), &PortReader::arrived, this, [this] { scheduleDispatch(); });
+    // Arrivals are raised as they are taken from the event loop, unless a dispatch already waits
+    // (a batch that ran out of time): a timer of their own would cost a timer's start, a pass
+    // of the loop and its stop for every delivery.
+    connect(m_reader.get(), &PortReader::arrived, this, [this] {
+        if (!m_dispatch.isActive())
+            dispatch();
+    });
     m_dispatch.setSingleShot(true);
     m_dispatch.setTimerType(Qt::PreciseTimer);
     connect(&m_dispatch, &QTimer::timeout, this, &MSComm::dispatch);
