@@ -58,6 +58,13 @@ bool LogScanner::feed(QByteArrayView bytes, Sink& sink)
     return !m_stopped;
 }
 
+// Out of the scan's loops, which it would otherwise make longer for every line.
+bool LogScanner::stopsAt(qint64 offset)
+{
+    m_nextCheckpoint = m_checkpoint({offset, m_state});
+    return m_nextCheckpoint == kStopScan;
+}
+
 // The matcher alone: the table runs from one CR to the next.
 void LogScanner::scanBytes(const char* at, const char* end, Sink& sink)
 {
@@ -84,13 +91,10 @@ void LogScanner::scanBytes(const char* at, const char* end, Sink& sink)
         at += 2;
         ++m_line;
         m_lineStart = m_base + (at - m_data);
-        if (m_checkpoint && !m_decode && m_lineStart >= m_nextCheckpoint) {
-            m_nextCheckpoint = m_checkpoint({m_lineStart, m_state});
-            if (m_nextCheckpoint == kStopScan) {
-                m_offset = m_lineStart;
-                m_stopped = true;
-                return;
-            }
+        if (m_checkpoint && !m_decode && m_lineStart >= m_nextCheckpoint && stopsAt(m_lineStart)) {
+            m_offset = m_lineStart;
+            m_stopped = true;
+            return;
         }
     }
     m_offset = m_base + (end - m_data);
@@ -105,13 +109,10 @@ void LogScanner::decodeBytes(const char* at, const char* end, Sink& sink)
             m_decoder.settle(decoded);
             if (m_decoder.idle()) {
                 const qint64 offset = m_base + (at - m_data);
-                if (m_checkpoint && offset >= m_nextCheckpoint) {
-                    m_nextCheckpoint = m_checkpoint({offset, m_state});
-                    if (m_nextCheckpoint == kStopScan) {
-                        m_offset = offset;
-                        m_stopped = true;
-                        return;
-                    }
+                if (m_checkpoint && offset >= m_nextCheckpoint && stopsAt(offset)) {
+                    m_offset = offset;
+                    m_stopped = true;
+                    return;
                 }
                 m_transaction.reset(originAt(offset));
                 LineEnds lineEnds;

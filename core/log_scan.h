@@ -83,6 +83,8 @@ public:
 private:
     class Pending;
     void scanBytes(const char* at, const char* end, Sink& sink);
+    // The checkpoint hook asked at offset: whether the scan stops there.
+    Q_DECL_COLD_FUNCTION bool stopsAt(qint64 offset);
     void decodeBytes(const char* at, const char* end, Sink& sink);
     struct LineEnds {
         qint64 count = 0;
