@@ -44,6 +44,12 @@ constexpr int kLineLength = 101;
 // The paced capture is measured from an empty monitor and again with this many lines.
 constexpr int kFullMonitor = 1'000'000;
 
+// wirelark-scan of the same build, beside the benchmark.
+QString scanProgram()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan");
+}
+
 // Five search strings that hit now and then in the probe's traffic. Each begins with a
 // character that a failed attempt never stops on, so non-overlapping regular-expression
 // matches count the matcher's hits exactly.
@@ -530,7 +536,7 @@ ScanFigures measureScan(std::uint32_t seed, qint64 characters, const QString& fo
         arguments = QStringList{QStringLiteral("--select"), QStringLiteral("1,2,3,4,5")} + arguments;
     if (decode)
         arguments.prepend(QStringLiteral("--decode"));
-    scan.start(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), arguments);
+    scan.start(scanProgram(), arguments);
     // The scanner's own peak (VmHWM), read while it runs: the children's rusage would count
     // the bench's memory that the fork copied.
     const QString status = QStringLiteral("/proc/%1/status").arg(scan.processId());
@@ -565,7 +571,7 @@ int runRig(double seconds)
 {
     QTemporaryDir folder;
     const RigFigures rig =
-        runRigDrill(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), seconds, folder.path());
+        runRigDrill(scanProgram(), seconds, folder.path());
     std::printf("rig for %.0f s: %d runs (stopped with SIGTERM, started again), %d pulls of the device, longest down "
                 "%.2f s from the stop to the device held again; %s; at most %d files at once (--keep %d), %d deleted "
                 "for room; %lld characters sent while watched, the newest %lld kept byte for byte; %lld hits printed "
@@ -597,7 +603,7 @@ int runFastBus(Bench& bench, double seconds, double rate, std::uint32_t seed)
     std::fflush(stdout);
     QTemporaryDir folder;
     const LiveScanFigures live =
-        measureLiveScan(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), kSearchStrings,
+        measureLiveScan(scanProgram(), kSearchStrings,
                         seed + 2, seconds, folder.path(), {}, rate);
     std::printf("wirelark-scan --port, five entries, --save, the same rate written every millisecond for %.0f s: %.2f %% of one core, resident %.1f MB "
                 "after 1 s and %.1f MB at the end, %lld hits (%lld expected), saved file %s\n",
@@ -682,7 +688,7 @@ int main(int argc, char* argv[])
     if (options.isSet(scanSpeed)) {
         QTemporaryDir temporary;
         const QString folder = options.isSet(scanFolder) ? options.value(scanFolder) : temporary.path();
-        return runScanSpeed(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), kSearchStrings,
+        return runScanSpeed(scanProgram(), kSearchStrings,
                             options.value(seed).toUInt() + 1, options.value(scanSpeed).toLongLong(),
                             std::max(1, options.value(rounds).toInt()), folder)
                    ? 0
@@ -863,7 +869,7 @@ int main(int argc, char* argv[])
     if (liveSeconds > 0) {
         QTemporaryDir liveFolder;
         const LiveScanFigures live =
-            measureLiveScan(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), kSearchStrings,
+            measureLiveScan(scanProgram(), kSearchStrings,
                             options.value(seed).toUInt() + 2, liveSeconds, liveFolder.path());
         std::printf("wirelark-scan --port at the line rate for %.0f s, five entries, --save: %.2f %% of one core "
                     "(tick-sampled %.2f), resident %.1f MB after 1 s and %.1f MB at the end, hit latency p99 %.1f ms (max %.1f ms) over "
@@ -877,7 +883,7 @@ int main(int argc, char* argv[])
         // The same with the capture in rotated files: memory and cost stay those of one file.
         QTemporaryDir rotatedFolder;
         const LiveScanFigures rotated =
-            measureLiveScan(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"), kSearchStrings,
+            measureLiveScan(scanProgram(), kSearchStrings,
                             options.value(seed).toUInt() + 2, liveSeconds, rotatedFolder.path(),
                             {"--rotate-size", "64K"});
         std::printf("  the same with --rotate-size 64K: %.2f %% of one core, resident %.1f MB after 1 s and %.1f MB at "
@@ -892,7 +898,7 @@ int main(int argc, char* argv[])
             for (int round = 0; round < roundCount; ++round) {
                 QTemporaryDir folder;
                 const LiveScanFigures figures =
-                    measureLiveScan(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"),
+                    measureLiveScan(scanProgram(),
                                     kSearchStrings, options.value(seed).toUInt() + 2, liveSeconds, folder.path(), {},
                                     kLineRate, delivery);
                 hitsRight = hitsRight && figures.fileExact && figures.hits == figures.expectedHits;
@@ -904,7 +910,7 @@ int main(int argc, char* argv[])
                 // Without --save: what saving (writing the file, its sync once a second) costs.
                 QTemporaryDir unsavedFolder;
                 const LiveScanFigures plain =
-                    measureLiveScan(QCoreApplication::applicationDirPath() + QStringLiteral("/wirelark-scan"),
+                    measureLiveScan(scanProgram(),
                                     kSearchStrings, options.value(seed).toUInt() + 2, liveSeconds, unsavedFolder.path(),
                                     {}, kLineRate, delivery, false);
                 hitsRight = hitsRight && plain.hits == plain.expectedHits;

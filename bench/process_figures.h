@@ -15,24 +15,9 @@
 
 // Figures of another process as the system keeps them in /proc: what a system monitor shows.
 
-// CPU seconds it has used by the scheduler's own clock, summed over its threads. On virtual
-// machines the tick-sampled user and system times overcharge a program that wakes in step
-// with the timer tick; this clock counts the time it really ran. 0 when it cannot be read.
-inline double scheduledSecondsOf(pid_t pid)
-{
-    if (pid <= 0)
-        return 0;
-    double seconds = 0;
-    const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
-    for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile schedstat(tasks + QLatin1Char('/') + task + QStringLiteral("/schedstat"));
-        if (schedstat.open(QIODevice::ReadOnly))
-            seconds += schedstat.readAll().split(' ').value(0).toDouble() / 1e9;  // nanoseconds on a CPU
-    }
-    return seconds;
-}
-
-// The same per thread: its name (as the system shows it) and seconds, by thread id.
+// CPU seconds by the scheduler's own clock, per thread: its name (as the system shows it) and
+// seconds, by thread id. On virtual machines the tick-sampled user and system times overcharge
+// a program that wakes in step with the timer tick; this clock counts the time it really ran.
 struct ThreadSeconds {
     QString name;
     double seconds = 0;
@@ -49,6 +34,17 @@ inline QHash<qint64, ThreadSeconds> threadSecondsOf(pid_t pid)
                                                schedstat.readAll().split(' ').value(0).toDouble() / 1e9});
     }
     return threads;
+}
+
+// The same summed over its threads; 0 when it cannot be read.
+inline double scheduledSecondsOf(pid_t pid)
+{
+    if (pid <= 0)
+        return 0;
+    double seconds = 0;
+    for (const ThreadSeconds& thread : threadSecondsOf(pid))
+        seconds += thread.seconds;
+    return seconds;
 }
 
 // CPU seconds it has used, user and system, every thread, as the timer tick sampled them

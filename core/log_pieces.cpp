@@ -113,14 +113,13 @@ void scanFrom(LogScanner& scanner, PieceSink& sink, Piece& piece, const std::vec
     scanner.setCheckpointHook([&](const LogScanner::Checkpoint& at) {
         while (next < piece.checkpoints.size() && piece.checkpoints[next].offset < at.offset)
             ++next;
-        if (next < piece.checkpoints.size() && piece.checkpoints[next].offset == at.offset &&
-            piece.checkpoints[next].standing == scanner.matcher().standing(at.state)) {
-            agreed = &piece.checkpoints[next];
-            return LogScanner::kStopScan;
+        if (next < piece.checkpoints.size() && piece.checkpoints[next].offset == at.offset) {
+            if (piece.checkpoints[next].standing == scanner.matcher().standing(at.state)) {
+                agreed = &piece.checkpoints[next];
+                return LogScanner::kStopScan;
+            }
+            ++next;  // only the places noted in the first run can agree with it
         }
-        // Only the places noted in the first run can agree with it.
-        if (next < piece.checkpoints.size() && piece.checkpoints[next].offset == at.offset)
-            ++next;
         return next < piece.checkpoints.size() ? piece.checkpoints[next].offset : std::numeric_limits<qint64>::max();
     });
     if (scanner.feed(piece.bytes, sink))

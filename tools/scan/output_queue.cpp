@@ -36,8 +36,9 @@ bool OutputQueue::push(QByteArray block)
         if (state.closed)
             return false;
         // Nothing waits and the writer is idle (what it writes counts as queued): the block
-        // may go straight to the reader, and only what finds no room waits.
-        if (state.queued == 0 && m_now.isOpen()) {
+        // may go straight to the reader, and only what finds no room waits. Once given up,
+        // nothing more is written, this way either.
+        if (state.queued == 0 && !state.stopping && m_now.isOpen()) {
             guard.unlock();
             const qsizetype written = m_now.write(block.constData(), block.size());
             guard.lock();
