@@ -9,6 +9,9 @@ frmWirelark::frmWirelark(Dialogs& dialogs, std::unique_ptr<MSComm> port, QWidget
     FilterPos.fill(1);
     MSComm1->setParent(this);
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
+    // Steady input is taken with the screen's refresh, whose timer then comes due together
+    // with the taking: one wake-up of the window for both.
+    MSComm1->setGathering(ScreenRefresh::kIntervalMs);
     createControls();
     setFocusOrder();
     connectHandlers();

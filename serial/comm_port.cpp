@@ -33,6 +33,8 @@ MSComm::MSComm(PortMap ports, std::unique_ptr<LineErrorSource> lineErrors, QObje
     m_dispatch.setSingleShot(true);
     m_dispatch.setTimerType(Qt::PreciseTimer);
     connect(&m_dispatch, &QTimer::timeout, this, &MSComm::dispatch);
+    m_gather.setSingleShot(true);
+    connect(&m_gather, &QTimer::timeout, this, &MSComm::dispatch);
 }
 
 MSComm::~MSComm()
@@ -65,6 +67,9 @@ void MSComm::SetPortOpen(bool open)
     m_reader->close();
     m_open = false;
     m_deviceLost = false;
+    m_gathering = false;
+    m_gather.stop();
+    m_sinceBytes.invalidate();
     m_received.clear();
     m_pendingEvents.clear();
 }
@@ -131,7 +136,28 @@ void MSComm::openDevice()
 
 void MSComm::takeArrivals()
 {
-    Arrivals arrivals = m_reader->take();
+    // A second delivery within the gathering time: input comes steadily, and the timer takes
+    // it from now on, for as long as each of its rounds finds characters.
+    if (!m_gathering && m_gatherMs > 0 && m_sinceBytes.isValid() && m_sinceBytes.elapsed() < m_gatherMs)
+        m_gathering = true;
+    Arrivals arrivals = m_reader->take(m_gathering ? PortReader::Tell::Later : PortReader::Tell::Next);
+    const bool got = !arrivals.bytes.isEmpty();
+    absorb(std::move(arrivals));
+    if (got)
+        m_sinceBytes.restart();
+    if (!m_gathering || m_gather.isActive())
+        return;
+    if (got) {
+        m_gather.start(m_gatherMs);
+        return;
+    }
+    // A whole round without input: deliveries are told as they come again.
+    m_gathering = false;
+    absorb(m_reader->take(PortReader::Tell::Next));
+}
+
+void MSComm::absorb(Arrivals arrivals)
+{
     if (!arrivals.bytes.isEmpty()) {
         m_received.insert(m_received.end(), arrivals.bytes.begin(), arrivals.bytes.end());
         m_arrived += static_cast<quint64>(arrivals.bytes.size());

@@ -5,10 +5,12 @@
 #include "serial/port_reader.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <stdexcept>
@@ -64,6 +66,12 @@ public:
     QString Input();
     int CommEvent() const { return m_commEvent; }
 
+    // Input that comes steadily (deliveries less than ms apart) is taken every ms by a timer
+    // of its own instead of at every delivery: one wake-up of the window's thread for several
+    // deliveries. 0 (the default): every delivery is taken as it comes.
+    void setGathering(int ms) { m_gatherMs = std::max(0, ms); }
+    bool isGathering() const { return m_gathering; }
+
     const PortMap& ports() const { return m_ports; }
     // Why the device went away (the system's words), once PortLost was raised.
     QString lostReason() const { return m_lostReason; }
@@ -77,6 +85,7 @@ signals:
 private:
     void openDevice();
     void takeArrivals();
+    void absorb(Arrivals arrivals);
     void scheduleDispatch(int delayMs = 0);
     void dispatch();
     bool raiseNextEvent();
@@ -100,6 +109,10 @@ private:
     std::deque<int> m_pendingEvents;  // line events waiting to be raised, oldest first
     bool m_inHandler = false;
     QTimer m_dispatch;  // raises the waiting events
+    int m_gatherMs = 0;
+    bool m_gathering = false;     // steady input: taken by m_gather, not as it is told
+    QTimer m_gather;
+    QElapsedTimer m_sinceBytes;   // since characters were last taken
     bool m_receiveStalled = false;    // the last receive event changed nothing: no read, no arrival
     quint64 m_arrived = 0;            // characters taken into the buffer, ever
     quint64 m_taken = 0;              // characters handed out by Input, ever

@@ -40,9 +40,9 @@ void PortReader::setCapacity(qsizetype capacity)
         resumeIfRoom();
 }
 
-Arrivals PortReader::take()
+Arrivals PortReader::take(Tell tell)
 {
-    m_told = false;
+    m_told = tell == Tell::Later;
     Arrivals taken;
     const QMutexLocker lock(&m_lock);
     std::swap(taken, m_inbox);

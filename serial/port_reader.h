@@ -39,9 +39,12 @@ public:
     void close();
 
     void setCapacity(qsizetype capacity);
+    // After a take, the next arrival is told (arrived) at once, or only to a later take: the
+    // taker then comes back by itself.
+    enum class Tell { Next, Later };
     // The taker's thread: what arrived since the last take. The taken characters count
     // against the bound until the taker says they are used (setWaitingElsewhere).
-    Arrivals take();
+    Arrivals take(Tell tell = Tell::Next);
     // How many taken characters still wait on the taker's side; reading goes on once there
     // is room again.
     void setWaitingElsewhere(qsizetype count)
@@ -57,7 +60,7 @@ public:
     void setWaitFailure(std::function<bool()> fails) { m_waitFails = std::move(fails); }
 
 signals:
-    // Something arrived; raised once until the next take.
+    // Something arrived; raised once until the next take that asks for it.
     void arrived();
 
 private:

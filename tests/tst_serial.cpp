@@ -56,6 +56,7 @@ private slots:
     void portNumbersFollowNaturalOrder();
     void environmentReplacesSystemPorts_data();
     void environmentReplacesSystemPorts();
+    void charactersArriveOnePerEventInOrder_data();
     void charactersArriveOnePerEventInOrder();
     void handlerThatDoesNotReadGetsNoBusyLoop();
     void fullBufferLeavesTheRestInTheSource();
@@ -226,25 +227,46 @@ void TstSerial::environmentReplacesSystemPorts()
     QCOMPARE(ports.device(devices.size() + 1), QString());
 }
 
+void TstSerial::charactersArriveOnePerEventInOrder_data()
+{
+    QTest::addColumn<int>("gatherMs");
+    QTest::newRow("each delivery as it comes") << 0;
+    QTest::newRow("steady input gathered") << 200;
+}
+
 void TstSerial::charactersArriveOnePerEventInOrder()
 {
+    QFETCH(int, gatherMs);
     MSComm port(PortMap({m_terminals[0]->devicePath()}), systemLineErrors());
+    port.setGathering(gatherMs);
     port.SetSettings(QStringLiteral("115200,n,8,1"));
     port.SetPortOpen(true);
     port.SetRThreshold(1);
     port.SetInputLen(1);
     QStringList texts;
+    bool gathered = false;
     connect(&port, &MSComm::OnComm, this, [&] {
         QCOMPARE(port.CommEvent(), int(comEvReceive));
         texts << port.Input();
+        gathered = gathered || port.isGathering();
     });
     QByteArray sent;
     for (int i = 0; i < 2000; ++i)
         sent += char(i % 256);
-    QVERIFY(m_terminals[0]->write(sent));
-    QTRY_COMPARE(texts.size(), sent.size());
+    // Deliveries in quick succession, as from a busy line: each as soon as the one before
+    // was handed out, so that they come within the gathering time.
+    for (qsizetype from = 0; from < sent.size(); from += 400) {
+        QVERIFY(m_terminals[0]->write(sent.mid(from, 400)));
+        QVERIFY(QTest::qWaitFor([&] { return texts.size() >= from + 400; }));
+    }
     for (int i = 0; i < sent.size(); ++i)
         QCOMPARE(texts[i], QString(codepage::toChar(static_cast<unsigned char>(sent[i]))));
+    QCOMPARE(gathered, gatherMs > 0);
+    // A delivery after the line went quiet still arrives.
+    QTRY_VERIFY(!port.isGathering());
+    QVERIFY(m_terminals[0]->write("end"));
+    QTRY_COMPARE(texts.size(), sent.size() + 3);
+    QCOMPARE(texts.mid(sent.size()).join(QString()), QStringLiteral("end"));
 }
 
 void TstSerial::handlerThatDoesNotReadGetsNoBusyLoop()
