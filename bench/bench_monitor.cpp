@@ -768,8 +768,10 @@ int main(int argc, char* argv[])
             bench.setPacing(pacing);
             QList<Cpu> empty, full, bare, repainting;
             QStringList fifthsOfRounds;
+            QList<double> emptyRatios, fullRatios;
             for (int round = 0; round < roundCount; ++round) {
-                // From an empty monitor, as a user starts a capture, then with a million lines.
+                // From an empty monitor, as a user starts a capture, then with a million lines,
+                // each next to the floor with window: the machine's speed drifts between runs.
                 bench.clear();
                 Cpu cpu;
                 QList<Cpu> fifths;
@@ -781,31 +783,31 @@ int main(int argc, char* argv[])
                 fifthsOfRounds << shares.join(QLatin1Char(' '));
                 lost += figures.lost;
                 hitsRight = hitsRight && figures.hitsRight;
+                repainting << bench.measureFloor(pacedSeconds, true);
                 bench.prefill(fullMonitor);
                 figures = bench.measure(0, pacedSeconds, &cpu);
                 full << cpu;
                 lost += figures.lost;
                 hitsRight = hitsRight && figures.hitsRight;
                 bare << bench.measureFloor(pacedSeconds, false);
-                repainting << bench.measureFloor(pacedSeconds, true);
                 // Each round's own ratio: a costly round beside a costly floor is the machine's.
-                if (repainting.last().together() > 0)
-                    fifthsOfRounds.last() += QStringLiteral(" (%1 x its floor)")
-                                                 .arg(empty.last().together() / repainting.last().together(), 0, 'f', 1);
+                const double floor = repainting.last().together();
+                emptyRatios << (floor > 0 ? empty.last().together() / floor : 0);
+                fullRatios << (floor > 0 ? full.last().together() / floor : 0);
+                fifthsOfRounds.last() += QStringLiteral(" (%1 x its floor)").arg(emptyRatios.last(), 0, 'f', 1);
             }
             const Cpu e = medianOf(empty), w = medianOf(full), b = medianOf(bare), r = medianOf(repainting);
-            const auto overFloor = [&r](const Cpu& cpu) { return r.together() > 0 ? cpu.together() / r.together() : 0; };
             std::printf("  every %2d ms: floor: bare read loop %.2f (%.2f), read loop with a 25 Hz window %.2f + X %.2f = "
                         "%.2f\n",
                         pacing, b.process * 100, b.processTicks * 100, r.process * 100, r.xServer * 100,
                         r.together() * 100);
-            std::printf("    from an empty monitor: window %.2f (%.2f) + X %.2f = %.2f, %.1f x the floor with window; "
-                        "by fifths of each round: %s\n",
-                        e.process * 100, e.processTicks * 100, e.xServer * 100, e.together() * 100, overFloor(e),
-                        qPrintable(fifthsOfRounds.join(QStringLiteral(" | "))));
+            std::printf("    from an empty monitor: window %.2f (%.2f) + X %.2f = %.2f, %.1f x the floor with window "
+                        "(median of the rounds' own ratios); by fifths of each round: %s\n",
+                        e.process * 100, e.processTicks * 100, e.xServer * 100, e.together() * 100,
+                        median(emptyRatios), qPrintable(fifthsOfRounds.join(QStringLiteral(" | "))));
             std::printf("    with %d lines: window %.2f (%.2f) + X %.2f = %.2f, %.1f x the floor with window\n",
                         fullMonitor, w.process * 100, w.processTicks * 100, w.xServer * 100, w.together() * 100,
-                        overFloor(w));
+                        median(fullRatios));
             std::fflush(stdout);
             if (pacing == chunks[0])
                 cpuLineRate = w.together() * 100;
