@@ -896,7 +896,8 @@ int main(int argc, char* argv[])
         // Beside its floor, a bare read loop on a terminal written the same way, delivered
         // every millisecond and every 16 (a USB adapter's latency timer), medians of rounds.
         for (const int delivery : {1, 16}) {
-            QList<double> watch, floor, reader, matcher, output, unsaved;
+            QList<double> watch, floor, reader, matcher, output, unsaved, differences;
+            QStringList roundDifferences;
             for (int round = 0; round < roundCount; ++round) {
                 QTemporaryDir folder;
                 const LiveScanFigures figures =
@@ -909,6 +910,9 @@ int main(int argc, char* argv[])
                 matcher << figures.mainPercent;
                 output << figures.outputPercent;
                 floor << measureLiveFloor(QCoreApplication::applicationFilePath(), liveSeconds, kLineRate, delivery);
+                // Each round's own difference: the machine's speed drifts between rounds.
+                differences << watch.last() - floor.last();
+                roundDifferences << QString::asprintf("%+.2f", differences.last());
                 // Without --save: what saving (writing the file, its sync once a second) costs.
                 QTemporaryDir unsavedFolder;
                 const LiveScanFigures plain =
@@ -919,10 +923,11 @@ int main(int argc, char* argv[])
                 unsaved << plain.cpuPercent;
             }
             std::printf("  delivered every %2d ms, medians of %d rounds: the watch %.2f %%, a bare read loop %.2f %%: "
-                        "%+.2f points; by thread: serial reader %.2f, main (matcher, --save) %.2f, output %.2f; "
-                        "without --save %.2f\n",
-                        delivery, roundCount, median(watch), median(floor), median(watch) - median(floor),
-                        median(reader), median(matcher), median(output), median(unsaved));
+                        "%+.2f points (median of the rounds' own: %s); by thread: serial reader %.2f, main (matcher, "
+                        "--save) %.2f, output %.2f; without --save %.2f\n",
+                        delivery, roundCount, median(watch), median(floor), median(differences),
+                        qPrintable(roundDifferences.join(QLatin1Char(' '))), median(reader), median(matcher),
+                        median(output), median(unsaved));
             std::fflush(stdout);
         }
     }
