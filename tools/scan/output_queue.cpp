@@ -11,6 +11,12 @@
 OutputQueue::OutputQueue(int fd, qsizetype limit) : m_limit(limit), m_now(fd), m_state(std::make_shared<State>())
 {
     std::thread(writeLoop, fd, m_state).detach();
+    // The writer is left running at the end (it may wait for a reader that never reads), but
+    // not while it sets itself up: a process that ends at once (a port that cannot be opened)
+    // would end with it inside Qt and the C library, which crashed or hung now and then
+    // under Wine.
+    std::unique_lock<std::mutex> guard(m_state->lock);
+    m_state->changed.wait(guard, [this] { return m_state->ready; });
 }
 
 OutputQueue::~OutputQueue()
@@ -104,6 +110,11 @@ void OutputQueue::writeLoop(int fd, std::shared_ptr<State> shared)
     const bool opened = out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
     // A person at a Windows console reads the text in the console's own code page.
     const bool console = standardstreams::isConsole(fd);
+    {
+        const std::lock_guard<std::mutex> guard(state.lock);
+        state.ready = true;
+    }
+    state.changed.notify_all();
     for (;;) {
         // Every block waiting goes out in one write: whole blocks, one after the other.
         QByteArray block;

@@ -51,6 +51,7 @@ private:
         qint64 givenUp = 0;
         bool closed = false;   // the reader went away
         bool stopping = false;
+        bool ready = false;    // the writer has set itself up and waits for blocks
     };
     static void writeLoop(int fd, std::shared_ptr<State> state);
 
