@@ -136,9 +136,14 @@ void MSComm::openDevice()
 
 void MSComm::takeArrivals()
 {
+    if (m_gatherMs == 0) {
+        m_gathering = false;
+        absorb(m_reader->take());
+        return;
+    }
     // A second delivery within the gathering time: input comes steadily, and the timer takes
     // it from now on, for as long as each of its rounds finds characters.
-    if (!m_gathering && m_gatherMs > 0 && m_sinceBytes.isValid() && m_sinceBytes.elapsed() < m_gatherMs)
+    if (!m_gathering && m_sinceBytes.isValid() && m_sinceBytes.elapsed() < m_gatherMs)
         m_gathering = true;
     Arrivals arrivals = m_reader->take(m_gathering ? PortReader::Tell::Later : PortReader::Tell::Next);
     const bool got = !arrivals.bytes.isEmpty();
