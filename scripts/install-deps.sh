@@ -3,8 +3,8 @@
 # fuzzers, dpkg-dev and the desktop-file and AppStream validators for the package, tshark
 # that reads back what wirelark-scan --pcap writes, systemd's tools that check the capture
 # service, gcc-avr and avr-libc for the bus probe's firmware and simavr for its emulator
-# tests, gcc-arm-none-eabi and newlib for the Pico probe's firmware and Node with npm for
-# its emulator tests, Xvfb for the benchmark's virtual desktop). Given package names, it
+# tests, gcc-arm-none-eabi with newlib and its C++ library for the Pico probe's firmware
+# and Node with npm for its emulator tests, Xvfb for the benchmark's virtual desktop). Given package names, it
 # installs those instead (scripts/windows.sh names what the Windows build needs).
 set -euo pipefail
 
@@ -17,7 +17,7 @@ packages=(
   dpkg-dev desktop-file-utils appstream lintian man-db
   tshark systemd xvfb xauth
   gcc-avr avr-libc binutils-avr simavr libsimavr-dev libelf-dev
-  gcc-arm-none-eabi libnewlib-arm-none-eabi nodejs
+  gcc-arm-none-eabi libnewlib-arm-none-eabi libstdc++-arm-none-eabi-newlib nodejs
 )
 # Debian's npm, unless the installed Node brings its own (NodeSource's does, and conflicts).
 command -v npm > /dev/null || packages+=(npm)
