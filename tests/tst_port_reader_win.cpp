@@ -14,36 +14,11 @@
 
 namespace {
 
-// A device without error counters, as Wine's serial layer is.
-class NoLineErrors : public LineErrorSource {
-public:
-    std::optional<LineErrorCounts> read(qintptr) override { return std::nullopt; }
-};
-
-constexpr qsizetype kCapacity = 1 << 20;
-
 DWORD handleCount()
 {
     DWORD count = 0;
     GetProcessHandleCount(GetCurrentProcess(), &count);
     return count;
-}
-
-// Opens COM1, waiting while the probe is being started afresh.
-bool openCom1(PortReader& reader)
-{
-    const LineSettings settings = *parseLineSettings(kProbeLineSettings);
-    QString why;
-    QElapsedTimer waited;
-    waited.start();
-    while (!(why = reader.open(QStringLiteral("COM1"), settings, kCapacity)).isEmpty()) {
-        if (waited.elapsed() > 20000) {
-            qWarning("COM1: %s", qPrintable(why));
-            return false;
-        }
-        QTest::qWait(20);
-    }
-    return true;
 }
 
 // What a reader handed over, taken as the window takes it. Safe to repeat in QTRY_ macros,
@@ -81,12 +56,7 @@ void TstPortReaderWin::init()
 {
     if (!qEnvironmentVariableIsSet("WIRELARK_TEST_PROBE_ON_COM1"))
         QSKIP("no simulated probe on COM1 (WIRELARK_TEST_PROBE_ON_COM1 is not set)");
-    PortReader reader(m_noErrors);
-    QVERIFY(openCom1(reader));
-    Taken taken;
-    QTRY_VERIFY_WITH_TIMEOUT(!taken.from(reader).gone.isEmpty(), 60000);
-    reader.close();
-    QTRY_VERIFY_WITH_TIMEOUT(probeLineIsThere(), 10000);
+    QVERIFY(probeAfresh());
 }
 
 // A thousand opens and closes: some at once, while the first wait for a character is

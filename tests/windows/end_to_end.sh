@@ -25,6 +25,23 @@ wine_run=("$here/../../cmake/wine-run" "$prefix" "$qt_bin")
 export WINEPREFIX=$prefix WINEDEBUG=-all
 work=$(mktemp -d)
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Waits for the background job PID at most SECONDS, its status then its own; one still
+# running is shown (its threads, and their stacks where gdb is installed), killed, and gives
+# 124, so that a hang fails here with what it was doing rather than stalling the run.
+wait_at_most() {
+  local pid=$1 seconds=$2
+  for _ in $(seq $((seconds * 10))); do kill -0 "$pid" 2> /dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2> /dev/null; then
+    for task in /proc/"$pid"/task/*; do
+      echo "thread $(basename "$task") $(cat "$task/comm") $(cut -d' ' -f3 "$task/stat") $(cat "$task/wchan")" >&2
+    done
+    ! command -v gdb > /dev/null || timeout 60 gdb -p "$pid" -batch -ex 'thread apply all bt 20' 2>&1 | grep '^#\|^Thread' >&2 || true
+    kill -KILL "$pid"
+    wait "$pid" 2> /dev/null || true
+    return 124
+  fi
+  wait "$pid"
+}
 
 # A new simulated probe on $work/probe: SIMULATOR_OPTIONS...
 start_probe() {
@@ -124,7 +141,8 @@ for _ in $(seq 150); do [ -s watched.log ] && break; sleep 0.1; done
 sleep 2
 kill -INT "$watch"
 status=0
-wait "$watch" || status=$?
+wait_at_most "$watch" 60 || status=$?
+[ "$status" != 124 ] || { cat watched.err >&2; fail "the watch did not end within 60 s of Ctrl+C"; }
 kill "$simulator"; wait "$simulator" 2>/dev/null || true; simulator=
 grep -q '^wirelark-scan: COM1: stopped (signal)' watched.err || { cat watched.err >&2; fail "Ctrl+C did not stop the watch cleanly"; }
 [ "$status" -le 1 ] || { cat watched.err >&2; fail "after Ctrl+C the watch ended with $status"; }
