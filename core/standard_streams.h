@@ -20,4 +20,9 @@ bool writeConsole(int fd, const QByteArray& localText);
 // Text for a person on standard error: to a console as text, else the bytes as they are.
 void writeError(const QByteArray& localText);
 
+// Writes every byte to the descriptor (standard output or error, a fifo), waiting while its
+// reader is slow; false once it fails (the reader gone, the disk full). Made of system calls
+// alone, so that a thread of ours that writes makes no Qt objects of its own.
+bool writeAll(int fd, const QByteArray& bytes);
+
 }  // namespace standardstreams

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
@@ -47,6 +48,22 @@ void writeError(const QByteArray& localText)
         return;
     std::fwrite(localText.constData(), 1, std::size_t(localText.size()), stderr);
     std::fflush(stderr);
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    const char* at = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        // _write takes an unsigned int's worth at a time.
+        const unsigned step = unsigned(std::min<qsizetype>(left, qsizetype(1) << 30));
+        const int written = _write(fd, at, step);
+        if (written <= 0)
+            return false;
+        at += written;
+        left -= written;
+    }
+    return true;
 }
 
 }  // namespace standardstreams

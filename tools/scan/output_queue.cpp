@@ -1,9 +1,8 @@
 #include "tools/scan/output_queue.h"
 
-#include "core/plain_file.h"
 #include "core/standard_streams.h"
 
-#include <QFile>
+#include <QString>
 
 #include <chrono>
 #include <thread>
@@ -13,8 +12,7 @@ OutputQueue::OutputQueue(int fd, qsizetype limit) : m_limit(limit), m_now(fd), m
     std::thread(writeLoop, fd, m_state).detach();
     // The writer is left running at the end (it may wait for a reader that never reads), but
     // not while it sets itself up: a process that ends at once (a port that cannot be opened)
-    // would end with it inside Qt and the C library, which crashed or hung now and then
-    // under Wine.
+    // would end with it inside the C library, which crashed or hung now and then under Wine.
     std::unique_lock<std::mutex> guard(m_state->lock);
     m_state->changed.wait(guard, [this] { return m_state->ready; });
 }
@@ -106,8 +104,10 @@ void OutputQueue::abandon()
 void OutputQueue::writeLoop(int fd, std::shared_ptr<State> shared)
 {
     State& state = *shared;
-    QFile out;
-    const bool opened = out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    // No Qt object in this thread (the writes are the system's own): Qt on Windows cleans up
+    // after a thread that made one from a thread of its own, which could still be at it while
+    // the process ends.
+
     // A person at a Windows console reads the text in the console's own code page.
     const bool console = standardstreams::isConsole(fd);
     {
@@ -128,9 +128,7 @@ void OutputQueue::writeLoop(int fd, std::shared_ptr<State> shared)
             for (; !state.blocks.empty(); state.blocks.pop_front())
                 block += state.blocks.front();
         }
-        QString reason;
-        const bool written = console ? standardstreams::writeConsole(fd, block)
-                                     : opened && plainfile::writeAll(out, block, &reason);
+        const bool written = console ? standardstreams::writeConsole(fd, block) : standardstreams::writeAll(fd, block);
         std::lock_guard<std::mutex> guard(state.lock);
         state.queued -= block.size();
         if (!written) {

@@ -23,24 +23,25 @@ PcapWriter::PcapWriter(const ScanClock& clock, bool live) : m_clock(clock), m_li
 bool PcapWriter::open(const QString& path, bool overwrite, const QString& interfaceName, bool pipe)
 {
     m_toReader = pipe || path == QLatin1String("-");
+    m_file = std::make_unique<QFile>();
     if (pipe) {
-        m_file.setFileName(path);
-        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            m_error = m_file.errorString();
+        m_file->setFileName(path);
+        if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            m_error = m_file->errorString();
             return false;
         }
     } else if (path == QLatin1String("-")) {
-        if (!m_file.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            m_error = m_file.errorString();
+        if (!m_file->open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            m_error = m_file->errorString();
             return false;
         }
     } else {
-        m_file.setFileName(path);
+        m_file->setFileName(path);
         if (!overwrite && QFileInfo(path).isFile()) {
             m_error = QStringLiteral("the file exists (--force replaces it)");
             return false;
         }
-        if (!plainfile::openForWriting(m_file, &m_error))
+        if (!plainfile::openForWriting(*m_file, &m_error))
             return false;
     }
     const QString times =
@@ -66,7 +67,7 @@ bool PcapWriter::written()
 
 bool PcapWriter::flush()
 {
-    if (!m_file.isOpen() || m_block.isEmpty())
+    if (!isOpen() || m_block.isEmpty())
         return m_error.isEmpty();
     if (m_queue) {
         if (m_queue->push(std::exchange(m_block, QByteArray())))
@@ -82,15 +83,15 @@ bool PcapWriter::flush()
 bool PcapWriter::addRecords(const QByteArray& records)
 {
     // A piece's records are megabytes: written as they are, not copied into the block.
-    return flush() && (records.isEmpty() || !m_file.isOpen() || writeOut(records));
+    return flush() && (records.isEmpty() || !isOpen() || writeOut(records));
 }
 
 bool PcapWriter::writeOut(const QByteArray& records)
 {
-    if (m_file.write(records) == records.size() && m_file.flush())
+    if (m_file->write(records) == records.size() && m_file->flush())
         return true;
-    m_error = m_file.errorString();
-    m_file.close();
+    m_error = m_file->errorString();
+    m_file->close();
     return false;
 }
 

@@ -27,7 +27,7 @@ public:
     QString errorString() const { return m_error; }
     // Standard output or a pipe: the descriptor a watch's queue writes to.
     bool toReader() const { return m_toReader; }
-    int handle() const { return m_file.handle(); }
+    int handle() const { return m_file ? m_file->handle() : -1; }
     // Records go through the queue, written as the reader takes them; set after open.
     void writeThrough(OutputQueue* queue) { m_queue = queue; }
 
@@ -52,10 +52,14 @@ private:
     qint64 timeUs(double seconds) const;
     bool written();  // what was appended reaches the system when it should
     bool writeOut(const QByteArray& records);
+    bool isOpen() const { return m_file && m_file->isOpen(); }
 
     const ScanClock& m_clock;
     bool m_live;
-    QFile m_file;
+    // Made when opened. A writer that only collects records (one per core of a saved-log
+    // scan) then makes no QObject in its thread: Qt on Windows would clean up after such a
+    // thread from a thread of its own, which could still be at it while the process ends.
+    std::unique_ptr<QFile> m_file;
     bool m_toReader = false;
     OutputQueue* m_queue = nullptr;
     QByteArray m_block;  // a saved log's records, written in blocks
