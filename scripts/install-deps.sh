@@ -4,8 +4,9 @@
 # that reads back what wirelark-scan --pcap writes, systemd's tools that check the capture
 # service, gcc-avr and avr-libc for the bus probe's firmware and simavr for its emulator
 # tests, gcc-arm-none-eabi with newlib and its C++ library for the Pico probe's firmware
-# and Node with npm for its emulator tests, Xvfb for the benchmark's virtual desktop). Given package names, it
-# installs those instead (scripts/windows.sh names what the Windows build needs).
+# and Node with npm for its emulator tests, Xvfb for the benchmark's virtual desktop). Given
+# package names, it installs those instead (scripts/windows.sh names what the Windows build
+# needs).
 set -euo pipefail
 
 packages=(

@@ -21,7 +21,8 @@ done
 scripts/install-deps.sh \
   g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev xz-utils \
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
-  gcc-avr avr-libc binutils-avr gcc-arm-none-eabi libnewlib-arm-none-eabi libstdc++-arm-none-eabi-newlib \
+  gcc-avr avr-libc binutils-avr \
+  gcc-arm-none-eabi libnewlib-arm-none-eabi libstdc++-arm-none-eabi-newlib \
   wine64 nsis zip unzip xvfb xauth tmux fonts-liberation fonts-comic-neue fonts-dejavu-core
 
 qt_version=6.4.2

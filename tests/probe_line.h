@@ -26,13 +26,14 @@ public:
 };
 
 // Opens COM1, waiting while the probe is being started afresh.
-inline bool openCom1(PortReader& reader, qsizetype capacity = 1 << 20)
+inline bool openCom1(PortReader& reader)
 {
+    constexpr qsizetype kCapacity = 1 << 20;
     const LineSettings settings = *parseLineSettings(kProbeLineSettings);
     QString why;
     QElapsedTimer waited;
     waited.start();
-    while (!(why = reader.open(QStringLiteral("COM1"), settings, capacity)).isEmpty()) {
+    while (!(why = reader.open(QStringLiteral("COM1"), settings, kCapacity)).isEmpty()) {
         if (waited.elapsed() > 20000) {
             qWarning("COM1: %s", qPrintable(why));
             return false;
@@ -51,12 +52,11 @@ inline bool probeAfresh()
     PortReader reader(noErrors);
     if (!openCom1(reader))
         return false;
-    QString gone;
     const bool closed = QTest::qWaitFor(
         [&] {
-            gone = reader.take().goneReason;
+            const bool gone = !reader.take().goneReason.isEmpty();
             reader.setWaitingElsewhere(0);
-            return !gone.isEmpty();
+            return gone;
         },
         60000);
     reader.close();

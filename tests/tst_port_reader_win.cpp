@@ -2,7 +2,6 @@
 // (tests/windows/probe_on_com1.sh): closed at any point of its waiting and reading, and a
 // wait that fails.
 #include "probe_line.h"
-#include "serial/line_settings.h"
 #include "serial/port_reader.h"
 #include "tools/probe_traffic.h"
 

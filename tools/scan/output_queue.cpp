@@ -101,13 +101,12 @@ void OutputQueue::abandon()
     m_state->changed.notify_all();
 }
 
+// No Qt object in this thread (the writes are the system's own): Qt on Windows cleans up
+// after a thread that made one from a thread of its own, which could still be at it while the
+// process ends.
 void OutputQueue::writeLoop(int fd, std::shared_ptr<State> shared)
 {
     State& state = *shared;
-    // No Qt object in this thread (the writes are the system's own): Qt on Windows cleans up
-    // after a thread that made one from a thread of its own, which could still be at it while
-    // the process ends.
-
     // A person at a Windows console reads the text in the console's own code page.
     const bool console = standardstreams::isConsole(fd);
     {
